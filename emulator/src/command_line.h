@@ -1,0 +1,23 @@
+#pragma once
+
+#include "handheld.h"
+
+#include <optional>
+#include <string>
+#include <variant>
+
+namespace ceemu {
+
+struct CommandLine {
+    HandheldOptions handheld;
+    bool headless = false;
+    std::string scriptFile;  // empty: the typical road (headless) or interactive use
+};
+
+// Parses ceemu's arguments (without the program name). Returns a message
+// naming what was wrong instead when they are not understood.
+std::variant<CommandLine, std::string> parseCommandLine(int argc, const char* const* argv);
+
+extern const char* const kUsage;
+
+}  // namespace ceemu
