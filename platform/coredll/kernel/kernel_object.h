@@ -2,7 +2,9 @@
 
 #include "device/emulated_thread.h"
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 namespace ce {
 
@@ -27,10 +29,20 @@ public:
     const std::u16string& name() const { return name_; }
     int openHandleCount() const { return openHandles_; }
 
+    // Threads blocked in a wait on this object, so that a signal can wake
+    // exactly them (and PulseEvent can tell whom it released).
+    const std::vector<EmulatedThread*>& waitersLocked() const { return waiters_; }
+    void addWaiterLocked(EmulatedThread& thread) { waiters_.push_back(&thread); }
+    void removeWaiterLocked(EmulatedThread& thread) {
+        auto found = std::find(waiters_.begin(), waiters_.end(), &thread);
+        if (found != waiters_.end()) waiters_.erase(found);
+    }
+
 private:
     friend class HandleTable;
     std::u16string name_;
     int openHandles_ = 0;
+    std::vector<EmulatedThread*> waiters_;
 };
 
 }  // namespace ce

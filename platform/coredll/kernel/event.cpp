@@ -1,0 +1,135 @@
+#include "kernel/event.h"
+
+#include "kernel/handle_table.h"
+#include "kernel/last_error.h"
+#include "kernel/text_conversion.h"
+
+#include <algorithm>
+
+namespace ce {
+
+bool Event::released(const EmulatedThread& waiter) const {
+    return std::find(pulsed_.begin(), pulsed_.end(), &waiter) != pulsed_.end();
+}
+
+bool Event::signaledLocked(EmulatedThread& waiter) const { return set_ || released(waiter); }
+
+void Event::acquireLocked(EmulatedThread& waiter) {
+    auto found = std::find(pulsed_.begin(), pulsed_.end(), &waiter);
+    if (found != pulsed_.end()) {
+        pulsed_.erase(found);
+        return;
+    }
+    if (!manualReset_) set_ = false;
+}
+
+void Event::setLocked(Device& device) {
+    set_ = true;
+    // An auto-reset event lets one waiter through; the woken threads race
+    // for it under the lock and the losers wait again.
+    for (EmulatedThread* waiter : waitersLocked()) device.wakeLocked(*waiter);
+}
+
+void Event::pulseLocked(Device& device) {
+    for (EmulatedThread* waiter : waitersLocked()) {
+        if (released(*waiter)) continue;
+        pulsed_.push_back(waiter);
+        device.wakeLocked(*waiter);
+        if (!manualReset_) break;
+    }
+    set_ = false;
+}
+
+namespace {
+
+// The event behind a handle, or null with ERROR_INVALID_HANDLE. Lock held.
+std::shared_ptr<Event> eventOrError(Device& device, HANDLE handle) {
+    auto event = device.get<HandleTable>().lookupAsLocked<Event>(handle);
+    if (!event) setLastErrorLocked(device, ERROR_INVALID_HANDLE);
+    return event;
+}
+
+}  // namespace
+
+}  // namespace ce
+
+using ce::Device;
+using ce::Event;
+using ce::HandleTable;
+
+// CreateEventW: a name already in use by an event opens that event (its reset
+// mode and state stay as they are) and sets ERROR_ALREADY_EXISTS; a name used
+// by another kind of object fails with ERROR_INVALID_HANDLE.
+extern "C" HANDLE WINAPI CreateEventW(LPSECURITY_ATTRIBUTES, BOOL bManualReset, BOOL bInitialState, LPCWSTR lpName) {
+    Device& device = Device::current();
+    std::lock_guard<std::mutex> lock(device.mutex());
+    auto& handles = device.get<HandleTable>();
+    std::u16string name = ce::wideOrEmpty(lpName);
+    if (!name.empty()) {
+        if (auto existing = handles.findNamedLocked(name)) {
+            auto event = std::dynamic_pointer_cast<Event>(existing);
+            if (!event) {
+                ce::setLastErrorLocked(device, ERROR_INVALID_HANDLE);
+                return nullptr;
+            }
+            ce::setLastErrorLocked(device, ERROR_ALREADY_EXISTS);
+            return handles.insertLocked(event);
+        }
+    }
+    ce::setLastErrorLocked(device, ERROR_SUCCESS);
+    return handles.insertLocked(std::make_shared<Event>(bManualReset != FALSE, bInitialState != FALSE), name);
+}
+
+// OpenEventW: only finds existing named events; an unknown name gives NULL
+// with ERROR_FILE_NOT_FOUND. Access rights are not enforced.
+extern "C" HANDLE WINAPI OpenEventW(DWORD, BOOL, LPCWSTR lpName) {
+    Device& device = Device::current();
+    std::lock_guard<std::mutex> lock(device.mutex());
+    if (!lpName || !*lpName) {
+        ce::setLastErrorLocked(device, ERROR_INVALID_PARAMETER);
+        return nullptr;
+    }
+    auto& handles = device.get<HandleTable>();
+    auto existing = handles.findNamedLocked(lpName);
+    if (!existing) {
+        ce::setLastErrorLocked(device, ERROR_FILE_NOT_FOUND);
+        return nullptr;
+    }
+    auto event = std::dynamic_pointer_cast<Event>(existing);
+    if (!event) {
+        ce::setLastErrorLocked(device, ERROR_INVALID_HANDLE);
+        return nullptr;
+    }
+    return handles.insertLocked(event);
+}
+
+// SetEvent: wakes the threads waiting on the event.
+extern "C" BOOL WINAPI SetEvent(HANDLE hEvent) {
+    Device& device = Device::current();
+    std::lock_guard<std::mutex> lock(device.mutex());
+    auto event = ce::eventOrError(device, hEvent);
+    if (!event) return FALSE;
+    event->setLocked(device);
+    return TRUE;
+}
+
+// ResetEvent
+extern "C" BOOL WINAPI ResetEvent(HANDLE hEvent) {
+    Device& device = Device::current();
+    std::lock_guard<std::mutex> lock(device.mutex());
+    auto event = ce::eventOrError(device, hEvent);
+    if (!event) return FALSE;
+    event->resetLocked();
+    return TRUE;
+}
+
+// PulseEvent: releases the current waiters (one for an auto-reset event) and
+// leaves the event reset; with nobody waiting it only resets the event.
+extern "C" BOOL WINAPI PulseEvent(HANDLE hEvent) {
+    Device& device = Device::current();
+    std::lock_guard<std::mutex> lock(device.mutex());
+    auto event = ce::eventOrError(device, hEvent);
+    if (!event) return FALSE;
+    event->pulseLocked(device);
+    return TRUE;
+}
