@@ -1,0 +1,18 @@
+#pragma once
+
+#include "resources/dialog_template.h"
+
+#include <windows.h>
+
+namespace ce {
+
+// The font a DS_SETFONT template asks for; null when the template has none
+// or the font cannot be made. The caller owns it.
+HFONT createTemplateFont(const DialogTemplate& dialogTemplate);
+
+// Dialog base units of a font: the average width of the 52 Latin letters
+// (rounded) and the text height, in pixels. The system font stands for null.
+// Measured through GetTextExtentPoint32, so they follow the screen font.
+SIZE baseUnitsOfFont(HFONT font);
+
+}  // namespace ce
