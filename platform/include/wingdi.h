@@ -30,6 +30,11 @@
 #define NULL_PEN 8
 #define SYSTEM_FONT 13
 
+// Pen styles (the device supports these three)
+#define PS_SOLID 0
+#define PS_DASH 1
+#define PS_NULL 5
+
 // GetDeviceCaps
 #define HORZRES 8
 #define VERTRES 10
@@ -39,7 +44,9 @@
 #define LOGPIXELSY 90
 
 #define LF_FACESIZE 32
+#define FW_DONTCARE 0
 #define FW_NORMAL 400
+#define FW_SEMIBOLD 600
 #define FW_BOLD 700
 
 typedef struct tagLOGFONTW {
@@ -60,6 +67,30 @@ typedef struct tagLOGFONTW {
 } LOGFONTW, *LPLOGFONTW;
 typedef LOGFONTW LOGFONT;
 
+typedef struct tagTEXTMETRICW {
+    LONG tmHeight;
+    LONG tmAscent;
+    LONG tmDescent;
+    LONG tmInternalLeading;
+    LONG tmExternalLeading;
+    LONG tmAveCharWidth;
+    LONG tmMaxCharWidth;
+    LONG tmWeight;
+    LONG tmOverhang;
+    LONG tmDigitizedAspectX;
+    LONG tmDigitizedAspectY;
+    WCHAR tmFirstChar;
+    WCHAR tmLastChar;
+    WCHAR tmDefaultChar;
+    WCHAR tmBreakChar;
+    BYTE tmItalic;
+    BYTE tmUnderlined;
+    BYTE tmStruckOut;
+    BYTE tmPitchAndFamily;
+    BYTE tmCharSet;
+} TEXTMETRICW, *LPTEXTMETRICW;
+typedef TEXTMETRICW TEXTMETRIC;
+
 extern "C" {
 
 COLORREF WINAPI SetBkColor(HDC hdc, COLORREF color);
@@ -71,6 +102,7 @@ int WINAPI GetBkMode(HDC hdc);
 BOOL WINAPI ExtTextOutW(HDC hdc, int x, int y, UINT options, const RECT* lprect, LPCWSTR lpString, UINT c,
                         const int* lpDx);
 BOOL WINAPI GetTextExtentPoint32W(HDC hdc, LPCWSTR lpString, int c, LPSIZE psizl);
+BOOL WINAPI GetTextMetricsW(HDC hdc, LPTEXTMETRICW lptm);
 COLORREF WINAPI GetPixel(HDC hdc, int x, int y);
 COLORREF WINAPI SetPixel(HDC hdc, int x, int y, COLORREF color);
 BOOL WINAPI Rectangle(HDC hdc, int left, int top, int right, int bottom);
@@ -86,4 +118,5 @@ int WINAPI GetDeviceCaps(HDC hdc, int index);
 
 #define ExtTextOut ExtTextOutW
 #define GetTextExtentPoint32 GetTextExtentPoint32W
+#define GetTextMetrics GetTextMetricsW
 #define CreateFontIndirect CreateFontIndirectW

@@ -46,6 +46,8 @@ public:
 
     // Runs painter with the pixels locked, then announces one new frame.
     void draw(const std::function<void(PixelView&)>& painter);
+    // Runs reader with the pixels locked; not a new frame.
+    void inspect(const std::function<void(const PixelView&)>& reader) const;
 
     // Number of changes so far; the listener runs after each, on the thread
     // that drew, with no lock held.
