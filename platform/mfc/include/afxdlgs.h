@@ -1,0 +1,4 @@
+// Framework dialogs.
+#pragma once
+
+#include "afxwin.h"

@@ -1,0 +1,45 @@
+#include "handle_map.h"
+
+#include <afxwin.h>
+
+#include <map>
+#include <memory>
+
+namespace {
+
+std::map<HWND, CWnd*>& PermanentWindows() {
+    static std::map<HWND, CWnd*> windows;
+    return windows;
+}
+
+std::map<HWND, std::unique_ptr<CWnd>>& TemporaryWindows() {
+    static std::map<HWND, std::unique_ptr<CWnd>> windows;
+    return windows;
+}
+
+}  // namespace
+
+void AfxMapWindow(HWND hWnd, CWnd* pWnd) { PermanentWindows()[hWnd] = pWnd; }
+
+void AfxUnmapWindow(HWND hWnd) { PermanentWindows().erase(hWnd); }
+
+CWnd* AfxLookupPermanentWindow(HWND hWnd) {
+    auto found = PermanentWindows().find(hWnd);
+    return found == PermanentWindows().end() ? nullptr : found->second;
+}
+
+CWnd* AfxTemporaryWindow(HWND hWnd) {
+    auto& temporaries = TemporaryWindows();
+    auto found = temporaries.find(hWnd);
+    if (found != temporaries.end()) return found->second.get();
+    auto object = std::make_unique<CWnd>();
+    // Not in the permanent map: a temporary never owns or destroys its window.
+    object->m_hWnd = hWnd;
+    return temporaries.emplace(hWnd, std::move(object)).first->second.get();
+}
+
+void AfxDeleteTemporaryWindows() {
+    auto& temporaries = TemporaryWindows();
+    for (auto& entry : temporaries) entry.second->m_hWnd = nullptr;
+    temporaries.clear();
+}
