@@ -1,0 +1,48 @@
+#include "shell_test_support.h"
+
+namespace shell_test {
+
+namespace {
+
+LRESULT CALLBACK RecordingProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* commands = reinterpret_cast<std::vector<WPARAM>*>(GetWindowLongW(window, GWL_USERDATA));
+    if (message == WM_COMMAND && commands) commands->push_back(wParam);
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+RECT windowRect(HWND window) {
+    RECT rect{-1, -1, -1, -1};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+COLORREF screenPixel(int x, int y) {
+    HDC screen = GetWindowDC(nullptr);
+    COLORREF colour = GetPixel(screen, x, y);
+    ReleaseDC(nullptr, screen);
+    return colour;
+}
+
+RecordingWindow::RecordingWindow(const WCHAR* title, DWORD style, RECT area) {
+    WNDCLASSW recordingClass{};
+    recordingClass.lpfnWndProc = RecordingProcedure;
+    recordingClass.lpszClassName = u"ShellTestWindow";
+    RegisterClassW(&recordingClass);
+    window_ = CreateWindowExW(0, u"ShellTestWindow", title, style, area.left, area.top, area.right - area.left,
+                              area.bottom - area.top, nullptr, nullptr, nullptr, nullptr);
+    SetWindowLongW(window_, GWL_USERDATA, reinterpret_cast<LONG_PTR>(&commands_));
+}
+
+RecordingWindow::~RecordingWindow() { DestroyWindow(window_); }
+
+void pumpMessages() {
+    MSG message{};
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+}  // namespace shell_test

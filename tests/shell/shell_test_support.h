@@ -1,0 +1,61 @@
+#pragma once
+
+#include "device/device.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <memory>
+#include <ostream>
+#include <vector>
+
+inline bool operator==(const RECT& left, const RECT& right) {
+    return left.left == right.left && left.top == right.top && left.right == right.right &&
+           left.bottom == right.bottom;
+}
+inline std::ostream& operator<<(std::ostream& out, const RECT& rect) {
+    return out << "(" << rect.left << ", " << rect.top << ", " << rect.right << ", " << rect.bottom << ")";
+}
+
+namespace shell_test {
+
+RECT windowRect(HWND window);
+
+// The colour on the emulated screen at (x, y), read through a screen DC.
+COLORREF screenPixel(int x, int y);
+
+// A plain top-level window on the test's thread that records the WM_COMMAND
+// identifiers it receives.
+class RecordingWindow {
+public:
+    explicit RecordingWindow(const WCHAR* title, DWORD style = WS_POPUP | WS_CAPTION | WS_VISIBLE,
+                             RECT area = RECT{10, 40, 200, 200});
+    ~RecordingWindow();
+    HWND handle() const { return window_; }
+    const std::vector<WPARAM>& commands() const { return commands_; }
+
+private:
+    HWND window_ = nullptr;
+    std::vector<WPARAM> commands_;
+};
+
+// Dispatches whatever the test's thread has queued.
+void pumpMessages();
+
+// Each test gets its own device (virtual clock), destroyed at its end.
+class DeviceTest : public ::testing::Test {
+protected:
+    explicit DeviceTest(int width = 240, int height = 320)
+        : device_(std::make_unique<ce::Device>(ce::DeviceOptions{width, height, ce::ClockMode::Virtual})) {}
+
+    // Lets every thread (the shell's too) finish what it was asked to do.
+    void settle() {
+        std::string reason;
+        ASSERT_TRUE(device_->waitForIdle(std::chrono::seconds(20), &reason)) << reason;
+        pumpMessages();
+    }
+
+    std::unique_ptr<ce::Device> device_;
+};
+
+}  // namespace shell_test
