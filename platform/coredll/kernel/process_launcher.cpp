@@ -1,5 +1,6 @@
 #include "kernel/process_launcher.h"
 
+#include "kernel/debug_output.h"
 #include "kernel/handle_table.h"
 #include "kernel/module_registry.h"
 #include "kernel/thread_exit.h"
@@ -48,7 +49,14 @@ std::string copyImage(const std::string& hostImage, std::string& failure) {
 
 }  // namespace
 
-ProcessLauncher::ProcessLauncher(Device& device) : device_(device) {}
+// The kernel parts that unloading may reach are created first, so that they
+// are destroyed after the launcher: static destructors of an image unloaded
+// at teardown may still write debug output or close handles.
+ProcessLauncher::ProcessLauncher(Device& device) : device_(device) {
+    device.get<DebugOutput>();
+    device.get<HandleTable>();
+    device.get<ModuleRegistry>();
+}
 
 // Runs after every thread was joined, so no code of the copies runs any more.
 ProcessLauncher::~ProcessLauncher() {

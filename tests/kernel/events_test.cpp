@@ -1,0 +1,169 @@
+// Events: reset modes, the shared name space, pulses, and timed waits on the
+// virtual clock.
+#include "device/device.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <vector>
+
+namespace {
+
+struct EventCase {
+    const char* what;
+    BOOL manualReset;
+    BOOL initiallySet;
+    std::vector<DWORD> pollResults;  // successive zero-timeout waits
+};
+
+class EventModes : public testing::TestWithParam<EventCase> {};
+
+TEST_P(EventModes, ZeroTimeoutWaitsSeeTheResetMode) {
+    ce::Device device;
+    const EventCase& c = GetParam();
+    HANDLE event = CreateEventW(nullptr, c.manualReset, c.initiallySet, nullptr);
+    ASSERT_NE(event, nullptr);
+    for (std::size_t i = 0; i < c.pollResults.size(); ++i)
+        EXPECT_EQ(WaitForSingleObject(event, 0), c.pollResults[i]) << c.what << ", poll " << i;
+    EXPECT_TRUE(CloseHandle(event));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kernel, EventModes,
+    testing::Values(EventCase{"auto-reset, set", FALSE, TRUE, {WAIT_OBJECT_0, WAIT_TIMEOUT, WAIT_TIMEOUT}},
+                    EventCase{"manual-reset, set", TRUE, TRUE, {WAIT_OBJECT_0, WAIT_OBJECT_0, WAIT_OBJECT_0}},
+                    EventCase{"auto-reset, clear", FALSE, FALSE, {WAIT_TIMEOUT, WAIT_TIMEOUT}},
+                    EventCase{"manual-reset, clear", TRUE, FALSE, {WAIT_TIMEOUT, WAIT_TIMEOUT}}));
+
+TEST(EventTest, SetAndResetChangeWhatWaitsSee) {
+    ce::Device device;
+    HANDLE manual = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    EXPECT_TRUE(SetEvent(manual));
+    EXPECT_EQ(WaitForSingleObject(manual, 0), WAIT_OBJECT_0);
+    EXPECT_TRUE(ResetEvent(manual));
+    EXPECT_EQ(WaitForSingleObject(manual, 0), WAIT_TIMEOUT);
+    CloseHandle(manual);
+}
+
+TEST(EventTest, NamedEventIsSharedAndReportsThatItExisted) {
+    ce::Device device;
+    SetLastError(1234);
+    HANDLE first = CreateEventW(nullptr, TRUE, FALSE, u"SYSTEM/ShellInit");
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(GetLastError(), ERROR_SUCCESS);
+
+    // The second create keeps the first one's mode and state.
+    HANDLE second = CreateEventW(nullptr, FALSE, TRUE, u"SYSTEM/ShellInit");
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(GetLastError(), ERROR_ALREADY_EXISTS);
+    EXPECT_NE(second, first);
+    EXPECT_EQ(WaitForSingleObject(first, 0), WAIT_TIMEOUT);
+
+    HANDLE opened = OpenEventW(EVENT_ALL_ACCESS, FALSE, u"SYSTEM/ShellInit");
+    ASSERT_NE(opened, nullptr);
+    EXPECT_TRUE(SetEvent(opened));
+    EXPECT_EQ(WaitForSingleObject(first, 0), WAIT_OBJECT_0);
+    EXPECT_EQ(WaitForSingleObject(second, 0), WAIT_OBJECT_0);  // still set: manual reset
+
+    // The name goes with the last handle.
+    CloseHandle(first);
+    CloseHandle(second);
+    HANDLE reopened = OpenEventW(EVENT_ALL_ACCESS, FALSE, u"SYSTEM/ShellInit");
+    EXPECT_NE(reopened, nullptr);
+    CloseHandle(reopened);
+    CloseHandle(opened);
+    SetLastError(0);
+    EXPECT_EQ(OpenEventW(EVENT_ALL_ACCESS, FALSE, u"SYSTEM/ShellInit"), nullptr);
+    EXPECT_EQ(GetLastError(), ERROR_FILE_NOT_FOUND);
+}
+
+TEST(EventTest, OpenEventOfUnknownOrForeignNameFails) {
+    ce::Device device;
+    SetLastError(0);
+    EXPECT_EQ(OpenEventW(EVENT_ALL_ACCESS, FALSE, u"never created"), nullptr);
+    EXPECT_EQ(GetLastError(), ERROR_FILE_NOT_FOUND);
+
+    HANDLE mutex = CreateMutexW(nullptr, FALSE, u"shared name");
+    EXPECT_EQ(OpenEventW(EVENT_ALL_ACCESS, FALSE, u"shared name"), nullptr);
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
+    EXPECT_EQ(CreateEventW(nullptr, TRUE, FALSE, u"shared name"), nullptr);
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
+    CloseHandle(mutex);
+}
+
+TEST(EventTest, TimedWaitRunsOutOnTheVirtualClock) {
+    ce::Device device;
+    HANDLE event = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    DWORD before = GetTickCount();
+    EXPECT_EQ(WaitForSingleObject(event, 5000), WAIT_TIMEOUT);
+    EXPECT_EQ(GetTickCount() - before, 5000u);
+    CloseHandle(event);
+}
+
+DWORD WINAPI setAfterSleep(LPVOID parameter) {
+    Sleep(250);
+    SetEvent(static_cast<HANDLE>(parameter));
+    return 0;
+}
+
+TEST(EventTest, WaitEndsWhenAnotherThreadSetsTheEvent) {
+    ce::Device device;
+    HANDLE event = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+    DWORD before = GetTickCount();
+    HANDLE thread = CreateThread(nullptr, 0, setAfterSleep, event, 0, nullptr);
+    EXPECT_EQ(WaitForSingleObject(event, INFINITE), WAIT_OBJECT_0);
+    EXPECT_EQ(GetTickCount() - before, 250u);
+    // The auto-reset event let exactly this wait through.
+    EXPECT_EQ(WaitForSingleObject(event, 0), WAIT_TIMEOUT);
+    EXPECT_EQ(WaitForSingleObject(thread, INFINITE), WAIT_OBJECT_0);
+    CloseHandle(thread);
+    CloseHandle(event);
+}
+
+struct PulseCase {
+    const char* what;
+    BOOL manualReset;
+    int released;
+};
+
+class PulseModes : public testing::TestWithParam<PulseCase> {};
+
+std::atomic<int> gPulseReturns{0};
+
+DWORD WINAPI waitForPulse(LPVOID parameter) {
+    if (WaitForSingleObject(static_cast<HANDLE>(parameter), INFINITE) == WAIT_OBJECT_0) ++gPulseReturns;
+    return 0;
+}
+
+TEST_P(PulseModes, PulseReleasesCurrentWaitersAndLeavesTheEventReset) {
+    ce::Device device;
+    const PulseCase& c = GetParam();
+    gPulseReturns = 0;
+    HANDLE event = CreateEventW(nullptr, c.manualReset, FALSE, nullptr);
+    HANDLE threads[3];
+    for (auto& thread : threads) thread = CreateThread(nullptr, 0, waitForPulse, event, 0, nullptr);
+    ASSERT_TRUE(device.waitForIdle());
+    EXPECT_TRUE(PulseEvent(event));
+    ASSERT_TRUE(device.waitForIdle());
+    EXPECT_EQ(gPulseReturns.load(), c.released) << c.what;
+    EXPECT_EQ(WaitForSingleObject(event, 0), WAIT_TIMEOUT) << c.what;
+    // Without waiters a pulse only resets.
+    for (auto& thread : threads) CloseHandle(thread);
+    CloseHandle(event);
+}
+
+INSTANTIATE_TEST_SUITE_P(Kernel, PulseModes,
+                         testing::Values(PulseCase{"manual reset releases all", TRUE, 3},
+                                         PulseCase{"auto reset releases one", FALSE, 1}));
+
+TEST(EventTest, PulseWithoutWaitersOnlyResets) {
+    ce::Device device;
+    HANDLE event = CreateEventW(nullptr, TRUE, TRUE, nullptr);
+    EXPECT_TRUE(PulseEvent(event));
+    EXPECT_EQ(WaitForSingleObject(event, 0), WAIT_TIMEOUT);
+    CloseHandle(event);
+}
+
+}  // namespace
