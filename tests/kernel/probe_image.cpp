@@ -1,6 +1,7 @@
 // A tiny program image for the process tests. The command line picks what
 // WinMain does: "return N", "exitthread N", "wait NAME" (wait for the named
-// event, then return the run counter) or "describe" (report what the
+// event, then return the run counter), "spawn NAME" (leave a thread waiting
+// for the named event behind and return 5) or "describe" (report what the
 // process sees of itself on the debug output).
 #include <windows.h>
 
@@ -23,6 +24,13 @@ DWORD numberAfter(const std::u16string& line, std::size_t start) {
     return value;
 }
 
+DWORD WINAPI waitForNamedEvent(LPVOID parameter) {
+    HANDLE event = static_cast<HANDLE>(parameter);
+    WaitForSingleObject(event, INFINITE);
+    CloseHandle(event);
+    return 77;
+}
+
 }  // namespace
 
 extern "C" int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPWSTR commandLine, int show) {
@@ -35,6 +43,11 @@ extern "C" int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPWSTR com
         WaitForSingleObject(event, INFINITE);
         CloseHandle(event);
         return gRuns;
+    }
+    if (line.rfind(u"spawn ", 0) == 0) {
+        HANDLE event = OpenEventW(EVENT_ALL_ACCESS, FALSE, line.substr(6).c_str());
+        CloseHandle(CreateThread(nullptr, 0, waitForNamedEvent, event, 0, nullptr));
+        return 5;
     }
     if (line == u"describe") {
         WCHAR path[MAX_PATH];

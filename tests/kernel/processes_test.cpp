@@ -156,6 +156,27 @@ TEST_F(ProcessTest, ProgramBlockedAtTeardownIsStillUnloaded) {
     EXPECT_EQ(heard, std::vector<std::u16string>{u"image destroyed\r\n"});
 }
 
+TEST_F(ProcessTest, ProcessOutlivesWinMainWhileItsOtherThreadsRun) {
+    HANDLE go = CreateEventW(nullptr, TRUE, FALSE, u"probe go");
+    DWORD id = start(u"spawn probe go");
+    ASSERT_TRUE(device().waitForIdle());
+    HANDLE process = launcher().openProcessHandle(id);
+    DWORD code = 0;
+    EXPECT_TRUE(GetExitCodeProcess(process, &code));
+    EXPECT_EQ(code, static_cast<DWORD>(STILL_ACTIVE));
+    EXPECT_TRUE(exits.empty());
+    SetEvent(go);
+    ASSERT_TRUE(launcher().waitForExit(id, &code));
+    EXPECT_EQ(code, 5u);  // WinMain's result, not the last thread's
+    // The other thread's code came from the image, so the copy stays loaded
+    // until teardown.
+    EXPECT_EQ(copiesLeft(), 1);
+    CloseHandle(process);
+    CloseHandle(go);
+    tearDownDevice();
+    EXPECT_EQ(copiesLeft(), 0);
+}
+
 // Snapshots list the live processes by their full device path.
 std::vector<std::pair<DWORD, std::u16string>> listProcesses() {
     std::vector<std::pair<DWORD, std::u16string>> result;
