@@ -1,0 +1,114 @@
+// GetWindowLong/SetWindowLong: the window's procedure, styles, id, user
+// data, owner and the class's extra bytes. Values are pointer-sized on this
+// host so that a procedure survives the round trip.
+#include "window/window_manager.h"
+
+#include <cstring>
+
+namespace ce {
+
+namespace {
+
+constexpr DWORD kInvalidIndex = 1413;  // ERROR_INVALID_INDEX
+
+}  // namespace
+
+LONG_PTR WindowManager::getWindowLong(HWND handle, int index) {
+    std::lock_guard<std::mutex> lock(device_.mutex());
+    Window* window = requireLocked(handle);
+    if (!window) return 0;
+    switch (index) {
+    case GWL_WNDPROC:
+        return reinterpret_cast<LONG_PTR>(window->procedure);
+    case GWL_HINSTANCE:
+        return reinterpret_cast<LONG_PTR>(window->instance);
+    case GWL_HWNDPARENT:
+        if (isTopLevelLocked(*window)) return reinterpret_cast<LONG_PTR>(window->owner ? window->owner->handle : nullptr);
+        return reinterpret_cast<LONG_PTR>(window->parent->handle);
+    case GWL_ID:
+        return window->id;
+    case GWL_STYLE:
+        return static_cast<LONG_PTR>(static_cast<LONG>(window->style));
+    case GWL_EXSTYLE:
+        return static_cast<LONG_PTR>(static_cast<LONG>(window->exStyle));
+    case GWL_USERDATA:
+        return window->userData;
+    default:
+        break;
+    }
+    size_t size = window->extraBytes.size();
+    if (index < 0 || static_cast<size_t>(index) + sizeof(LONG) > size) {
+        setErrorLocked(kInvalidIndex);
+        return 0;
+    }
+    // A pointer-sized slot where it fits, a 32-bit one at the very end.
+    if (static_cast<size_t>(index) + sizeof(LONG_PTR) <= size) {
+        LONG_PTR value;
+        std::memcpy(&value, window->extraBytes.data() + index, sizeof value);
+        return value;
+    }
+    LONG value;
+    std::memcpy(&value, window->extraBytes.data() + index, sizeof value);
+    return value;
+}
+
+LONG_PTR WindowManager::setWindowLong(HWND handle, int index, LONG_PTR value) {
+    std::lock_guard<std::mutex> lock(device_.mutex());
+    Window* window = requireLocked(handle);
+    if (!window) return 0;
+    LONG_PTR previous = 0;
+    switch (index) {
+    case GWL_WNDPROC:
+        // Takes effect at once, also for a window of another thread.
+        if (!value) {
+            setErrorLocked(ERROR_INVALID_PARAMETER);
+            return 0;
+        }
+        previous = reinterpret_cast<LONG_PTR>(window->procedure);
+        window->procedure = reinterpret_cast<WNDPROC>(value);
+        return previous;
+    case GWL_HWNDPARENT: {
+        if (!isTopLevelLocked(*window)) return 0;
+        previous = reinterpret_cast<LONG_PTR>(window->owner ? window->owner->handle : nullptr);
+        Window* owner = findLocked(reinterpret_cast<HWND>(value));
+        window->owner = owner ? &topLevelOfLocked(*owner) : nullptr;
+        if (window->owner == window) window->owner = nullptr;
+        return previous;
+    }
+    case GWL_ID:
+        previous = window->id;
+        window->id = value;
+        return previous;
+    case GWL_STYLE:
+        previous = static_cast<LONG>(window->style);
+        window->style = static_cast<DWORD>(value);
+        return previous;
+    case GWL_EXSTYLE:
+        previous = static_cast<LONG>(window->exStyle);
+        window->exStyle = static_cast<DWORD>(value);
+        return previous;
+    case GWL_USERDATA:
+        previous = window->userData;
+        window->userData = value;
+        return previous;
+    default:
+        break;
+    }
+    size_t size = window->extraBytes.size();
+    if (index < 0 || static_cast<size_t>(index) + sizeof(LONG) > size) {
+        setErrorLocked(kInvalidIndex);
+        return 0;
+    }
+    if (static_cast<size_t>(index) + sizeof(LONG_PTR) <= size) {
+        std::memcpy(&previous, window->extraBytes.data() + index, sizeof previous);
+        std::memcpy(window->extraBytes.data() + index, &value, sizeof value);
+        return previous;
+    }
+    LONG old;
+    std::memcpy(&old, window->extraBytes.data() + index, sizeof old);
+    LONG narrow = static_cast<LONG>(value);
+    std::memcpy(window->extraBytes.data() + index, &narrow, sizeof narrow);
+    return old;
+}
+
+}  // namespace ce
