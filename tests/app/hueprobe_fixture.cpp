@@ -1,0 +1,121 @@
+#include "hueprobe_fixture.h"
+
+#include "gdi/screen.h"
+#include "window/window_manager.h"
+
+#include <string>
+
+HueprobeTest::HueprobeTest()
+    : device_(std::make_unique<ce::Device>(ce::DeviceOptions{240, 320, ce::ClockMode::Virtual})),
+      shell_(ce::shell::PocketPcShell::boot(*device_)) {}
+
+HueprobeTest::~HueprobeTest() {
+    shell_.reset();
+    device_.reset();
+}
+
+DWORD HueprobeTest::StartHueprobe() {
+    auto& launcher = device_->get<ce::ProcessLauncher>();
+    DWORD processId = launcher.start(HUEPROBE_IMAGE_FILE, u"\\Windows\\Hueprobe.exe", u"");
+    EXPECT_NE(processId, 0u) << launcher.lastFailure();
+    return processId;
+}
+
+void HueprobeTest::Settle() {
+    std::string reason;
+    ASSERT_TRUE(device_->waitForIdle(std::chrono::seconds(20), &reason)) << reason;
+}
+
+int HueprobeTest::WaitForExit(DWORD processId) {
+    DWORD exitCode = STILL_ACTIVE;
+    EXPECT_TRUE(device_->get<ce::ProcessLauncher>().waitForExit(processId, &exitCode));
+    return static_cast<int>(exitCode);
+}
+
+bool HueprobeTest::HasEnded(DWORD processId) {
+    HANDLE process = device_->get<ce::ProcessLauncher>().openProcessHandle(processId);
+    DWORD exitCode = STILL_ACTIVE;
+    GetExitCodeProcess(process, &exitCode);
+    CloseHandle(process);
+    return exitCode != STILL_ACTIVE;
+}
+
+std::vector<HWND> HueprobeTest::ProgramDialogs(DWORD processId) {
+    std::vector<HWND> dialogs;
+    HWND first = GetWindow(GetDesktopWindow(), GW_HWNDFIRST);
+    for (HWND window = first; window != nullptr; window = GetWindow(window, GW_HWNDNEXT)) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        WCHAR caption[32] = {};
+        GetWindowTextW(window, caption, 32);
+        if (owner == processId && std::u16string(caption) == u"Hueprobe") dialogs.push_back(window);
+    }
+    return dialogs;
+}
+
+HWND HueprobeTest::Launcher(DWORD processId) {
+    for (HWND dialog : ProgramDialogs(processId))
+        if (GetWindowLongW(dialog, GWL_EXSTYLE) & WS_EX_APPWINDOW) return dialog;
+    return nullptr;
+}
+
+HWND HueprobeTest::ColorDialog(DWORD processId) {
+    for (HWND dialog : ProgramDialogs(processId))
+        if (!(GetWindowLongW(dialog, GWL_EXSTYLE) & WS_EX_APPWINDOW)) return dialog;
+    return nullptr;
+}
+
+void HueprobeTest::PenDown(POINT point) {
+    device_->get<ce::WindowManager>().penDown(point);
+    Settle();
+}
+
+void HueprobeTest::PenUp(POINT point) {
+    device_->get<ce::WindowManager>().penUp(point);
+    Settle();
+}
+
+void HueprobeTest::Tap(POINT point) {
+    PenDown(point);
+    PenUp(point);
+}
+
+POINT HueprobeTest::ButtonCentre(HWND dialog, int id) {
+    RECT button = WindowRectangle(GetDlgItem(dialog, id));
+    return POINT{(button.left + button.right) / 2, (button.top + button.bottom) / 2};
+}
+
+void HueprobeTest::StartCheck(DWORD processId) {
+    HWND launcher = Launcher(processId);
+    ASSERT_NE(launcher, nullptr);
+    Tap(ButtonCentre(launcher, 1000));
+    ASSERT_NE(ColorDialog(processId), nullptr);
+}
+
+void HueprobeTest::TapCaptionOk(HWND window) {
+    RECT rect = WindowRectangle(window);
+    auto isOkButton = [window](int x, int y) {
+        return SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTOKBUTTON;
+    };
+    for (int y = rect.top; y < rect.bottom; ++y) {
+        for (int x = rect.right - 1; x >= rect.left; --x) {
+            if (!isOkButton(x, y)) continue;
+            int left = x, bottom = y;
+            while (left > rect.left && isOkButton(left - 1, y)) --left;
+            while (bottom + 1 < rect.bottom && isOkButton(x, bottom + 1)) ++bottom;
+            Tap(POINT{(left + x) / 2, (y + bottom) / 2});
+            return;
+        }
+    }
+    ADD_FAILURE() << "no OK button in the caption";
+}
+
+COLORREF HueprobeTest::ScreenPixel(int x, int y) { return device_->get<ce::Screen>().pixelColorRef(x, y); }
+
+bool Shown(HWND window) { return IsWindow(window) && IsWindowVisible(window); }
+
+RECT WindowRectangle(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return rect;
+}
