@@ -16,7 +16,6 @@ void setState(HWND button, LONG_PTR state) { SetWindowLongW(button, buttonStateO
 UINT typeOf(HWND button) { return static_cast<UINT>(GetWindowLongW(button, GWL_STYLE) & BS_TYPEMASK); }
 
 bool isPushButton(UINT type) { return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON; }
-bool isRadioButton(UINT type) { return type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON; }
 bool hasCheck(UINT type) { return !isPushButton(type) && type != BS_GROUPBOX && type != BS_OWNERDRAW; }
 
 void paintPushButton(HWND button, HDC dc, const RECT& client, LONG_PTR state, UINT type) {

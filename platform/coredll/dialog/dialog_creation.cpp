@@ -13,7 +13,7 @@ namespace ce {
 namespace {
 
 void reportMalformed(const std::string& error) {
-    std::u16string line = u"Dialog template: ";
+    std::u16string line;
     for (char c : error) line += static_cast<char16_t>(static_cast<unsigned char>(c));
     line += u"\r\n";
     OutputDebugStringW(line.c_str());
