@@ -1,6 +1,7 @@
 #include "resources/resource_manager.h"
 
 #include "resources/icon_group.h"
+#include "resources/predefined_icons.h"
 
 namespace ce {
 
@@ -89,11 +90,32 @@ ResourceManager::IconLoad ResourceManager::loadIcon(const std::string& hostPath,
     auto image = decodeIconImage(module.dataOf(*imageEntry), imageEntry->dataSize, &error);
     if (!image) return malformed(hostPath + ": icon image #" + std::to_string(chosen->id) + ": " + error);
 
+    result.icon = addSharedIconLocked(std::move(key), std::move(*image));
+    return result;
+}
+
+HICON ResourceManager::addSharedIconLocked(std::tuple<std::string, std::string, int, int> key, IconImage image) {
     HICON handle = reinterpret_cast<HICON>(nextIcon_);
     nextIcon_ += 4;
-    icons_[handle] = std::make_unique<IconImage>(std::move(*image));
-    sharedIcons_[key] = handle;
-    result.icon = handle;
+    icons_[handle] = std::make_unique<IconImage>(std::move(image));
+    sharedIcons_[std::move(key)] = handle;
+    return handle;
+}
+
+ResourceManager::IconLoad ResourceManager::loadPredefinedIcon(WORD id) {
+    std::lock_guard<std::mutex> guard(mutex_);
+    IconLoad result;
+    auto key = std::make_tuple(std::string(), "#" + std::to_string(id), 0, 0);
+    if (auto shared = sharedIcons_.find(key); shared != sharedIcons_.end()) {
+        result.icon = shared->second;
+        return result;
+    }
+    auto image = predefinedIconImage(id);
+    if (!image) {
+        result.error = ERROR_RESOURCE_NAME_NOT_FOUND;
+        return result;
+    }
+    result.icon = addSharedIconLocked(std::move(key), std::move(*image));
     return result;
 }
 

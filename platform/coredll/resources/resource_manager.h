@@ -48,6 +48,8 @@ public:
     // The shared icon of group `name` that best fits width x height; the
     // same handle for every load of the same icon at the same size.
     IconLoad loadIcon(const std::string& hostPath, const ResourceName& name, int width, int height);
+    // A predefined icon of LoadIcon(NULL, ...); only IDI_APPLICATION exists.
+    IconLoad loadPredefinedIcon(WORD id);
     // The decoded image of an icon handle; null for an unknown handle. Stays
     // valid while the device lives.
     const IconImage* iconImage(HICON icon);
@@ -56,6 +58,7 @@ private:
     ResourceModule& moduleLocked(const std::string& hostPath);
     Lookup findLocked(const std::string& hostPath, const ResourceName& type, const ResourceName& name);
     // A message that should reach the debug output once per module.
+    HICON addSharedIconLocked(std::tuple<std::string, std::string, int, int> key, IconImage image);
     std::string reportOnceLocked(const ResourceModule& module, const std::string& message);
 
     std::mutex mutex_;
