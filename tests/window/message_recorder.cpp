@@ -35,6 +35,8 @@ void MessageRecorder::record(HWND window, UINT message, WPARAM wParam, LPARAM lP
     std::lock_guard<std::mutex> lock(mutex_);
     bool posted = dispatching_ && dispatching_->hwnd == window && dispatching_->message == message;
     if (posted) dispatching_ = nullptr;
+    // A DC handle differs from run to run; the message itself is what counts.
+    if (message == WM_ERASEBKGND) wParam = 0;
     log_.push_back(Recorded{window, message, wParam, detailOf(message, lParam), posted});
 }
 
@@ -142,6 +144,13 @@ void expectSequence(const MessageRecorder& recorder, const std::vector<Recorded>
         report << (i == firstDifference ? "> " : "  ") << std::setw(3) << i << std::setw(48) << left << right << "\n";
     }
     ADD_FAILURE() << report.str();
+}
+
+std::vector<Recorded> except(const std::vector<Recorded>& log, const std::vector<UINT>& messages) {
+    std::vector<Recorded> kept;
+    for (const Recorded& entry : log)
+        if (std::find(messages.begin(), messages.end(), entry.message) == messages.end()) kept.push_back(entry);
+    return kept;
 }
 
 std::vector<Recorded> only(const std::vector<Recorded>& log, const std::vector<UINT>& messages) {

@@ -61,5 +61,6 @@ void expectSequence(const MessageRecorder& recorder, const std::vector<Recorded>
 
 // Recorded messages with only the listed messages kept.
 std::vector<Recorded> only(const std::vector<Recorded>& log, const std::vector<UINT>& messages);
+std::vector<Recorded> except(const std::vector<Recorded>& log, const std::vector<UINT>& messages);
 
 }  // namespace window_test

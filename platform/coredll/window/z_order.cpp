@@ -52,7 +52,17 @@ void WindowManager::placeInZOrderLocked(Window& window, HWND insertAfter) {
 }
 
 bool WindowManager::isAtTopOfBandLocked(const Window& window) const {
-    return zOrderAfterLocked(window, HWND_TOP, nullptr) == window.parent->children;
+    if (window.handle == desktop_) return true;  // it cannot rise
+    bool topLevel = window.parent == &root_;
+    bool topmost = topLevel && (window.exStyle & WS_EX_TOPMOST);
+    for (const Window* sibling : window.parent->children) {
+        if (sibling == &window) return true;
+        bool siblingTopmost = topLevel && (sibling->exStyle & WS_EX_TOPMOST);
+        // Its own pop-ups stay above it; the topmost band is above anyway.
+        if (sibling->owner == &window || (siblingTopmost && !topmost)) continue;
+        return false;
+    }
+    return true;
 }
 
 }  // namespace ce
