@@ -43,6 +43,8 @@ function(handheld_embed_resources target rc_file)
   endforeach()
 
   # Files the script names directly; the preprocessor does not see them.
+  # Editing the script reconfigures, so a newly named file is picked up.
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${script}")
   set(named_files "")
   file(STRINGS "${script}" lines_with_files REGEX "\"[^\"]+\\.(ico|bmp|cur|bin)\"")
   foreach(line ${lines_with_files})

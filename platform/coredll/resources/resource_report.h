@@ -1,5 +1,7 @@
 #pragma once
 
+#include "kernel/text_conversion.h"
+
 #include <windows.h>
 
 #include <string>
@@ -10,8 +12,7 @@ namespace ce {
 // a user of the emulator sees it; empty messages (already told) are skipped.
 inline void reportResourceProblem(const std::string& message) {
     if (message.empty()) return;
-    std::u16string wide(message.begin(), message.end());  // the messages are ASCII apart from paths
-    wide += u"\r\n";
+    std::u16string wide = toUtf16(message) + u"\r\n";  // host paths are UTF-8
     OutputDebugStringW(wide.c_str());
 }
 
