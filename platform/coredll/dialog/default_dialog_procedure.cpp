@@ -130,7 +130,8 @@ LRESULT defaultProcessing(HWND dialog, UINT message, WPARAM wParam, LPARAM lPara
 
 // DefDlgProc: calls the DLGPROC at DWL_DLGPROC first; a FALSE return means
 // default processing. Handled messages answer DWL_MSGRESULT, except
-// WM_INITDIALOG and WM_CTLCOLOR*, whose procedure result is the answer.
+// WM_INITDIALOG and WM_CTLCOLOR*, whose procedure result is the answer (a
+// brush handle passes through the BOOL: graphics handles here fit 32 bits).
 extern "C" LRESULT WINAPI DefDlgProcW(HWND hDlg, UINT Msg, WPARAM wParam, LPARAM lParam) {
     SetWindowLongW(hDlg, DWL_MSGRESULT, 0);
     auto procedure = reinterpret_cast<DLGPROC>(GetWindowLongW(hDlg, DWL_DLGPROC));

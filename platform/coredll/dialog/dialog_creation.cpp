@@ -122,7 +122,8 @@ HWND createDialogFromTemplate(HINSTANCE module, const DialogTemplate& dialogTemp
         return nullptr;
     }
     DialogRegistry::current().update(dialog, [&](DialogState& state) {
-        state.font = font ? font : static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
+        // Without DS_SETFONT, WM_GETFONT answers null: the system font is implied.
+        state.font = font;
         state.ownsFont = font != nullptr;
         state.baseUnits = baseUnits;
         state.modal = modal;

@@ -12,7 +12,8 @@ HFONT createTemplateFont(const DialogTemplate& dialogTemplate);
 
 // Dialog base units of a font: the average width of the 52 Latin letters
 // (rounded) and the text height, in pixels. The system font stands for null.
-// Measured through GetTextExtentPoint32, so they follow the screen font.
+// Measured through GetTextExtentPoint32, so they follow the screen font:
+// "System" 8 gives 7 x 13 and "System" 10 gives 8 x 15 at 96 dpi.
 SIZE baseUnitsOfFont(HFONT font);
 
 }  // namespace ce
