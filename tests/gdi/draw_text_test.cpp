@@ -120,6 +120,27 @@ TEST_F(GdiTest, AmpersandPrefixesAreDroppedUnlessNoPrefix) {
     }
 }
 
+TEST_F(GdiTest, ExpandTabsMovesToTheNextTabStop) {
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(screenDc, &metrics);
+    int tabStop = 8 * metrics.tmAveCharWidth;
+    struct Case {
+        const char16_t* text;
+        int width;
+    };
+    const Case cases[] = {
+        {u"\t", tabStop},
+        {u"a\t", tabStop},
+        {u"\t\t", 2 * tabStop},
+        {u"\tx", tabStop + widthOf(screenDc, u"x")},
+    };
+    for (const Case& test : cases) {
+        RECT rect{0, 0, 240, 0};
+        DrawTextW(screenDc, test.text, -1, &rect, DT_CALCRECT | DT_SINGLELINE | DT_EXPANDTABS);
+        EXPECT_EQ(rect.right, test.width);
+    }
+}
+
 TEST_F(GdiTest, CountLimitsTheText) {
     RECT part{0, 0, 240, 0};
     DrawTextW(screenDc, u"Exit now", 4, &part, DT_CALCRECT | DT_SINGLELINE);

@@ -31,7 +31,7 @@ int lineLeft(const RECT& rect, int width, UINT format) {
 extern "C" {
 
 // DrawTextW: DT_LEFT/CENTER/RIGHT, DT_VCENTER and DT_BOTTOM with DT_SINGLELINE,
-// DT_WORDBREAK, DT_CALCRECT, DT_NOCLIP, DT_NOPREFIX; '&' prefixes are dropped
+// DT_WORDBREAK, DT_CALCRECT, DT_NOCLIP, DT_NOPREFIX, DT_EXPANDTABS; '&' prefixes are dropped
 // without an underline. Returns the text's height (with DT_VCENTER or
 // DT_BOTTOM: from the rectangle's top to the text's bottom); 0 on failure.
 int WINAPI DrawTextW(HDC hDC, LPCWSTR lpString, int nCount, LPRECT lpRect, UINT uFormat) {
@@ -44,7 +44,11 @@ int WINAPI DrawTextW(HDC hDC, LPCWSTR lpString, int nCount, LPRECT lpRect, UINT 
 
     std::u16string_view given = lpString ? textOf(lpString, nCount) : std::u16string_view();
     std::u16string text = (uFormat & DT_NOPREFIX) ? std::u16string(given) : ce::gdi::withoutPrefixes(given);
-    auto measure = [&](std::u16string_view part) { return ce::gdi::layoutRun(engine, state.font, part).width; };
+    // Tab stops every eight average characters, as Win32 sets them.
+    int tabStop = (uFormat & DT_EXPANDTABS) ? std::max(1, 8 * metrics.averageWidth) : 0;
+    auto measure = [&](std::u16string_view part) {
+        return ce::gdi::layoutRun(engine, state.font, part, nullptr, tabStop).width;
+    };
     std::vector<ce::gdi::TextLine> lines =
         ce::gdi::breakIntoLines(text, uFormat, lpRect->right - lpRect->left, measure);
     int textHeight = int(lines.size()) * metrics.height;
@@ -64,7 +68,8 @@ int WINAPI DrawTextW(HDC hDC, LPCWSTR lpString, int nCount, LPRECT lpRect, UINT 
     else if (singleLine && (uFormat & DT_BOTTOM)) top = rect.bottom - metrics.height;
 
     std::vector<ce::gdi::TextRun> runs;
-    for (const auto& line : lines) runs.push_back(ce::gdi::layoutRun(engine, state.font, line.text));
+    for (const auto& line : lines)
+        runs.push_back(ce::gdi::layoutRun(engine, state.font, line.text, nullptr, tabStop));
     std::uint32_t background = ce::rgbFromColorRef(state.background);
     std::uint32_t ink = ce::rgbFromColorRef(state.text);
     ce::gdi::paint(*target, [&](Canvas& canvas) {

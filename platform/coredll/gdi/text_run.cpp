@@ -6,7 +6,8 @@
 
 namespace ce::gdi {
 
-TextRun layoutRun(FontEngine& engine, const Font& font, std::u16string_view text, const int* advancesPerUnit) {
+TextRun layoutRun(FontEngine& engine, const Font& font, std::u16string_view text, const int* advancesPerUnit,
+                  int tabStop) {
     std::vector<CodePoint> codePoints = decodeUtf16(text);
     std::u32string values;
     values.reserve(codePoints.size());
@@ -21,6 +22,8 @@ TextRun layoutRun(FontEngine& engine, const Font& font, std::u16string_view text
             advance = 0;
             for (std::size_t unit = 0; unit < codePoints[i].unitCount; ++unit)
                 advance += advancesPerUnit[codePoints[i].firstUnit + unit];
+        } else if (tabStop > 0 && codePoints[i].value == U'\t') {
+            advance = tabStop - run.width % tabStop;
         }
         run.advances.push_back(advance);
         run.width += advance;

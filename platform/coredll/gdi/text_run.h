@@ -17,8 +17,9 @@ struct TextRun {
 
 // advancesPerUnit, when given, holds one advance per UTF-16 code unit (as
 // ExtTextOut's lpDx does); a surrogate pair moves by the sum of its two.
+// tabStop > 0 moves a tab to the next multiple of tabStop (DT_EXPANDTABS).
 TextRun layoutRun(FontEngine& engine, const Font& font, std::u16string_view text,
-                  const int* advancesPerUnit = nullptr);
+                  const int* advancesPerUnit = nullptr, int tabStop = 0);
 
 // Draws the run with its cell's top-left corner at logical (x, y),
 // including the font's underline and strike-out.
