@@ -14,7 +14,7 @@ constexpr int kHeadingHeight = 24;
 
 }  // namespace
 
-void registerDesktopWindow(HWND desktop) { Device::current().get<WindowManager>().setDesktopWindow(desktop); }
+void registerDesktopWindow(HWND desktop) { WindowManager::current().setDesktopWindow(desktop); }
 
 void keepBehindOtherWindows(LPARAM windowPosition) {
     auto* position = reinterpret_cast<WINDOWPOS*>(windowPosition);

@@ -20,6 +20,7 @@ std::unique_ptr<PocketPcShell> PocketPcShell::boot(Device& device) {
     return shell;
 }
 
+PocketPcShell::PocketPcShell() = default;
 PocketPcShell::~PocketPcShell() = default;
 
 void PocketPcShell::createWindows() {

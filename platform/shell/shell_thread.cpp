@@ -1,5 +1,7 @@
 #include "shell_thread.h"
 
+#include "window/window_manager.h"
+
 namespace ce::shell {
 
 namespace {
@@ -7,6 +9,8 @@ namespace {
 void runMessageLoop() {
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        // A WM_QUIT posted with PostThreadMessage ends the loop whatever GetMessage said.
+        if (message.message == WM_QUIT) break;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
@@ -16,7 +20,7 @@ void runMessageLoop() {
 
 ShellThread::ShellThread(Device& device, std::u16string imagePath, std::function<void()> createWindows,
                          std::function<void()> destroyWindows)
-    : device_(device), progress_(std::make_shared<Progress>()) {
+    : device_(device), windows_(device.get<WindowManager>()), progress_(std::make_shared<Progress>()) {
     auto progress = progress_;
     auto announce = [&device, progress] {
         if (progress->waiter) device.wakeLocked(*progress->waiter);
@@ -59,10 +63,19 @@ ShellThread::~ShellThread() {
     }
 }
 
+// Handles messages other threads send to the waiting thread's windows
+// meanwhile: the shell activates its desktop while booting and another
+// window while ending, and those sends must not wait for the waiter.
 void ShellThread::waitLocked(std::unique_lock<std::mutex>& lock, const std::function<bool()>& done,
                              const char* reason) {
-    progress_->waiter = &device_.currentThreadLocked();
-    device_.block(lock, false, INFINITE, done, reason);
+    EmulatedThread& self = device_.currentThreadLocked();
+    ThreadQueue& queue = windows_.queueOfLocked(self);
+    progress_->waiter = &self;
+    for (;;) {
+        windows_.handleIncomingSendsLocked(lock, queue);
+        if (done()) break;
+        device_.block(lock, false, INFINITE, [&] { return done() || !queue.incomingSends.empty(); }, reason);
+    }
     progress_->waiter = nullptr;
 }
 

@@ -22,6 +22,7 @@ std::unique_ptr<WindowsMobileShell> WindowsMobileShell::boot(Device& device, Boo
     return shell;
 }
 
+WindowsMobileShell::WindowsMobileShell(BootOptions options) : options_(options) {}
 WindowsMobileShell::~WindowsMobileShell() = default;
 
 void WindowsMobileShell::signalReady() {

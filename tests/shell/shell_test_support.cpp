@@ -1,5 +1,7 @@
 #include "shell_test_support.h"
 
+#include <thread>
+
 namespace shell_test {
 
 namespace {
@@ -36,6 +38,24 @@ RecordingWindow::RecordingWindow(const WCHAR* title, DWORD style, RECT area) {
 }
 
 RecordingWindow::~RecordingWindow() { DestroyWindow(window_); }
+
+void DeviceTest::settle() {
+    // The shell sends to the test's windows (WM_GETTEXT, WM_ACTIVATE...), so
+    // the test's thread waits in GetMessage while another thread watches
+    // for the device to go idle and then wakes it.
+    constexpr UINT kSettled = WM_APP + 1;
+    DWORD testThread = GetCurrentThreadId();
+    bool idle = false;
+    std::string reason;
+    std::thread watcher([&] {
+        idle = device_->waitForIdle(std::chrono::seconds(20), &reason);
+        PostThreadMessageW(testThread, kSettled, 0, 0);
+    });
+    MSG message{};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0 && message.message != kSettled) DispatchMessageW(&message);
+    watcher.join();
+    ASSERT_TRUE(idle) << reason;
+}
 
 void pumpMessages() {
     MSG message{};

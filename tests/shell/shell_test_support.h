@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
 #include <ostream>
 #include <vector>
 
@@ -48,12 +49,9 @@ protected:
     explicit DeviceTest(int width = 240, int height = 320)
         : device_(std::make_unique<ce::Device>(ce::DeviceOptions{width, height, ce::ClockMode::Virtual})) {}
 
-    // Lets every thread (the shell's too) finish what it was asked to do.
-    void settle() {
-        std::string reason;
-        ASSERT_TRUE(device_->waitForIdle(std::chrono::seconds(20), &reason)) << reason;
-        pumpMessages();
-    }
+    // Lets every thread (the shell's too) finish what it was asked to do,
+    // while the test's thread runs a message loop as an application would.
+    void settle();
 
     std::unique_ptr<ce::Device> device_;
 };

@@ -25,7 +25,7 @@ public:
     HWND inputPanelButton() const { return inputPanelButton_; }
 
 private:
-    PocketPcShell() = default;
+    PocketPcShell();
     void createWindows();
     void destroyWindows();
 

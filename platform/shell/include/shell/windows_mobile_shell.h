@@ -42,7 +42,7 @@ public:
     HWND stripPane() const { return stripPane_; }
 
 private:
-    explicit WindowsMobileShell(BootOptions options) : options_(options) {}
+    explicit WindowsMobileShell(BootOptions options);
     void createWindows();
     void destroyWindows();
 
