@@ -48,8 +48,8 @@ void LineOfText(benchmark::State& state) {
     SetBkMode(screen.dc, TRANSPARENT);
     for (auto _ : state) {
         RECT target = rect;
-        benchmark::DoNotOptimize(
-            DrawTextW(screen.dc, u"Start Check: look for dead pixels", -1, &target, DT_CENTER | DT_VCENTER | DT_SINGLELINE));
+        benchmark::DoNotOptimize(DrawTextW(screen.dc, u"Start Check: look for dead pixels", -1, &target,
+                                           DT_CENTER | DT_VCENTER | DT_SINGLELINE));
     }
 }
 BENCHMARK(LineOfText);

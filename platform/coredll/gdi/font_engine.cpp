@@ -95,8 +95,10 @@ FontMetrics FontEngine::metrics(const Font& font) {
     }
     metrics.ascent = int(roundedDivide(ascentUnits * size.emSize, unitsPerEm * 64));
     metrics.descent = int(roundedDivide(descentUnits * size.emSize, unitsPerEm * 64));
-    if (font.description.lfHeight > 0)
-        metrics.descent = std::max(0, int(std::min<long>(font.description.lfHeight, kLargestEmPixels)) - metrics.ascent);
+    if (font.description.lfHeight > 0) {
+        int cell = int(std::min<long>(font.description.lfHeight, kLargestEmPixels));
+        metrics.descent = std::max(0, cell - metrics.ascent);
+    }
     metrics.height = metrics.ascent + metrics.descent;
     metrics.internalLeading = std::max(0, metrics.height - int(roundedDivide(size.emSize, 64)));
     metrics.averageWidth = glyphLocked(size, U'x').advance;
