@@ -27,8 +27,8 @@ public:
     // Also appends each string, as UTF-8, to this host file as it arrives
     // (flushed at once). Returns false when the file cannot be opened.
     bool setSinkFile(const std::string& path);
-    // Called with each string after it was recorded; must not itself write
-    // debug output.
+    // Called with each string after it was recorded, under this object's own
+    // lock: it must neither write debug output nor take the device lock.
     void setListener(std::function<void(std::u16string_view)> listener);
 
 private:
