@@ -8,6 +8,11 @@
 #include <functional>
 #include <optional>
 
+// Locking in the graphics layer: callers may hold the device lock; below it
+// the handle table, the font engine and the screen each have their own lock,
+// and no call holds two of those at once, so painting on many threads
+// cannot deadlock. A drawing call copies the DC's state first, lays out any
+// text, then draws with only the screen locked.
 namespace ce::gdi {
 
 // The graphics handle table of the running device; null when none runs
