@@ -208,6 +208,47 @@ TEST_F(ModalDialogTest, QuitDuringTheRunEndsItAndIsPostedAgain) {
     EXPECT_TRUE(ownerEnabledAfter);
 }
 
+// A modal dialog run from a button of another: afterwards the outer dialog
+// is active again with the focus back on that button.
+TEST_F(ModalDialogTest, NestedRunGivesTheFocusBackToTheOuterDialogsControl) {
+    TemplateBuilder outer(WS_POPUP | WS_VISIBLE | DS_ABSALIGN, 0, 0, 120, 80);
+    outer.font(8, u"System")
+        .button(u"Start", 1000, WS_CHILD | WS_VISIBLE | WS_TABSTOP, 10, 10, 60, 14)
+        .button(u"Exit", 1001, WS_CHILD | WS_VISIBLE | WS_TABSTOP, 10, 30, 60, 14);
+    TemplateBuilder inner = hiddenDialog();
+    LPCDLGTEMPLATEW innerData = inner.data();
+    std::atomic<HWND> outerWindow{nullptr}, innerWindow{nullptr};
+    std::atomic<int> innerResult{0};
+    std::atomic<HWND> activeAfter{nullptr}, focusAfter{nullptr};
+    handler = [&](HWND dialog, UINT message, WPARAM wParam, LPARAM) -> BOOL {
+        if (message == WM_INITDIALOG && !outerWindow) outerWindow = dialog;
+        else if (message == WM_INITDIALOG) innerWindow = dialog;
+        if (message == WM_COMMAND && LOWORD(wParam) == 1000) {
+            innerResult = DialogBoxIndirectParamW(nullptr, innerData, dialog, recordingDialogProcedure, 0);
+            activeAfter = GetActiveWindow();
+            focusAfter = GetFocus();
+        }
+        if (message == endNow) EndDialog(dialog, 1);
+        return message == WM_INITDIALOG || message == WM_COMMAND;
+    };
+    startUiThread([&] { DialogBoxIndirectParamW(nullptr, outer.data(), nullptr, recordingDialogProcedure, 0); });
+    waitIdle();
+    ASSERT_NE(outerWindow.load(), nullptr);
+    HWND start = GetDlgItem(outerWindow, 1000);
+    tap({screenRectOf(start).left + 5, screenRectOf(start).top + 5});
+    waitIdle();
+    ASSERT_NE(innerWindow.load(), nullptr);
+    EXPECT_FALSE(IsWindowEnabled(outerWindow));
+    PostMessageW(innerWindow, endNow, 0, 0);
+    waitIdle();
+    EXPECT_EQ(innerResult, 1);
+    EXPECT_TRUE(IsWindowEnabled(outerWindow));
+    EXPECT_EQ(activeAfter, outerWindow.load());
+    EXPECT_EQ(focusAfter, start);
+    PostMessageW(outerWindow, endNow, 0, 0);
+    waitIdle();
+}
+
 TEST_F(ModalDialogTest, MissingTemplateReturnsMinusOneAndLeavesTheOwnerAlone) {
     std::atomic<int> result{0};
     std::atomic<bool> ownerEnabled{false};
