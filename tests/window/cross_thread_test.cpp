@@ -212,3 +212,37 @@ TEST_F(CrossThreadTest, PostThreadMessageNeedsALiveThread) {
 
 }  // namespace
 }  // namespace window_test
+
+namespace window_test {
+namespace {
+
+DWORD WINAPI LeavesAWindowBehind(LPVOID parameter) {
+    HWND window = CreateWindowEx(0, TEXT("Recorder"), TEXT("left behind"), WS_POPUP, 0, 0, 100, 100, nullptr, nullptr,
+                                 nullptr, nullptr);
+    // Shown without activation: activating it would send to the creating
+    // thread, which waits for this one without reading its queue.
+    ShowWindow(window, SW_SHOWNA);
+    *static_cast<HWND*>(parameter) = window;
+    return 0;
+}
+
+TEST_F(WindowTest, WindowsOfAnEndedThreadGoAway) {
+    HWND below = createRecorded("below", WS_POPUP | WS_VISIBLE, 0, {0, 0, 200, 200});
+    pump();
+    HWND abandoned = nullptr;
+    HANDLE thread = CreateThread(nullptr, 0, LeavesAWindowBehind, &abandoned, 0, nullptr);
+    WaitForSingleObject(thread, INFINITE);
+    CloseHandle(thread);
+    ASSERT_NE(abandoned, nullptr);
+    recorder.clear();
+    EXPECT_EQ(FindWindow(nullptr, TEXT("left behind")), nullptr);
+    EXPECT_FALSE(IsWindow(abandoned));
+    EXPECT_EQ(SendMessage(abandoned, WM_USER, 0, 0), 0);
+    pump();
+    expectSequence(recorder, {{below, WM_PAINT, 0, 0, true}, {below, WM_ERASEBKGND}},
+                   only(recorder.take(), {WM_PAINT, WM_ERASEBKGND, WM_DESTROY}),
+                   "the area the window covered is painted again; the window got nothing");
+}
+
+}  // namespace
+}  // namespace window_test

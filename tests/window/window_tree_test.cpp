@@ -268,7 +268,7 @@ TEST_F(WindowTreeTest, SnapshotListsTheTreeInZOrder) {
     EXPECT_EQ(lines[0].window, dialog);
     EXPECT_FALSE(lines[0].visible);
     EXPECT_EQ(lines[1].window, desktop);
-    EXPECT_TRUE(lines[1].desktop);
+    EXPECT_TRUE(lines[1].isDesktop);
     EXPECT_EQ(lines[2].window, pane);
     EXPECT_EQ(lines[2].depth, 1);
     EXPECT_FALSE(lines[2].enabled);

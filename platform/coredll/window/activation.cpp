@@ -67,7 +67,8 @@ void WindowManager::activateOther(HWND leaving) {
     Window* window = findLocked(leaving);
     if (!window) return;
     auto candidate = [&](const Window* other) {
-        return other && other != window && !other->destroying && (other->style & WS_VISIBLE) &&
+        return other && other != window && !other->destroying && !other->thread->finished &&
+               (other->style & WS_VISIBLE) &&
                !(other->style & WS_DISABLED);
     };
     // The owner first, then the topmost window of the same thread, then any.

@@ -98,6 +98,7 @@ extern "C" BOOL WINAPI IsWindowVisible(HWND hWnd) {
 extern "C" HWND WINAPI FindWindowW(LPCWSTR lpClassName, LPCWSTR lpWindowName) {
     auto& manager = WindowManager::current();
     std::lock_guard<std::mutex> lock(manager.device().mutex());
+    manager.removeWindowsOfEndedThreadsLocked();
     for (Window* window : manager.rootLocked().children) {
         if (lpClassName) {
             bool classMatches = ce::isAtomArgument(lpClassName)

@@ -18,6 +18,7 @@ HWND WindowManager::desktopWindow() {
 
 std::vector<WindowInfo> WindowManager::snapshot() {
     std::lock_guard<std::mutex> lock(device_.mutex());
+    removeWindowsOfEndedThreadsLocked();
     std::vector<WindowInfo> lines;
     struct Pending {
         const Window* window;

@@ -35,6 +35,7 @@ Window* WindowManager::windowAtLocked(POINT screen) const {
 
 void WindowManager::penDown(POINT screen) {
     std::lock_guard<std::mutex> lock(device_.mutex());
+    removeWindowsOfEndedThreadsLocked();
     penPosition_ = screen;
     penIsDown_ = true;
     captionPressWindow_ = nullptr;

@@ -26,7 +26,7 @@ struct WindowInfo {
     bool visible = false;  // the window's own WS_VISIBLE
     bool enabled = false;
     int depth = 0;         // 0 for top-level windows
-    bool desktop = false;
+    bool isDesktop = false;
 };
 
 // The window manager of the emulated device: the only owner of window state.
@@ -155,6 +155,10 @@ public:
     // ----- window data (window_data.cpp) -----
     LONG_PTR getWindowLong(HWND handle, int index);
     LONG_PTR setWindowLong(HWND handle, int index, LONG_PTR value);
+
+    // ----- windows of ended threads (ended_threads.cpp) -----
+    // Frees, silently, the windows of threads that have ended.
+    void removeWindowsOfEndedThreadsLocked();
 
     // ----- sent-message plumbing (send_message.cpp) -----
     // Handles every send waiting for queue's thread. Lock held on entry and return.
