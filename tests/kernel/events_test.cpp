@@ -1,6 +1,8 @@
 // Events: reset modes, the shared name space, pulses, and timed waits on the
 // virtual clock.
 #include "device/device.h"
+#include "kernel/event.h"
+#include "kernel/handle_table.h"
 
 #include <windows.h>
 
@@ -164,6 +166,42 @@ TEST(EventTest, PulseWithoutWaitersOnlyResets) {
     EXPECT_TRUE(PulseEvent(event));
     EXPECT_EQ(WaitForSingleObject(event, 0), WAIT_TIMEOUT);
     CloseHandle(event);
+}
+
+struct TwoEvents {
+    HANDLE set;
+    HANDLE pulsed;
+    DWORD firstWait = 0;
+    DWORD laterPoll = 0;
+};
+
+DWORD WINAPI waitForEitherThenPollThePulsed(LPVOID parameter) {
+    auto* events = static_cast<TwoEvents*>(parameter);
+    HANDLE both[] = {events->set, events->pulsed};
+    events->firstWait = WaitForMultipleObjects(2, both, FALSE, INFINITE);
+    events->laterPoll = WaitForSingleObject(events->pulsed, 0);
+    return 0;
+}
+
+TEST(EventTest, PulseDoesNotOutliveTheWaitItCameDuring) {
+    ce::Device device;
+    TwoEvents events{CreateEventW(nullptr, TRUE, FALSE, nullptr), CreateEventW(nullptr, FALSE, FALSE, nullptr)};
+    HANDLE thread = CreateThread(nullptr, 0, waitForEitherThenPollThePulsed, &events, 0, nullptr);
+    ASSERT_TRUE(device.waitForIdle());
+    {
+        // Internal view: both signals must land before the waiter runs again,
+        // which two separate API calls cannot guarantee.
+        std::lock_guard<std::mutex> lock(device.mutex());
+        auto& handles = device.get<ce::HandleTable>();
+        handles.lookupAsLocked<ce::Event>(events.set)->setLocked(device);
+        handles.lookupAsLocked<ce::Event>(events.pulsed)->pulseLocked(device);
+    }
+    WaitForSingleObject(thread, INFINITE);
+    EXPECT_EQ(events.firstWait, WAIT_OBJECT_0);  // the lowest signalled object wins
+    EXPECT_EQ(events.laterPoll, static_cast<DWORD>(WAIT_TIMEOUT));
+    CloseHandle(thread);
+    CloseHandle(events.set);
+    CloseHandle(events.pulsed);
 }
 
 }  // namespace

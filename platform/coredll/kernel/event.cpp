@@ -12,18 +12,29 @@ bool Event::released(const EmulatedThread& waiter) const {
     return std::find(pulsed_.begin(), pulsed_.end(), &waiter) != pulsed_.end();
 }
 
-bool Event::signaledLocked(EmulatedThread& waiter) const { return set_ || released(waiter); }
+bool Event::waiting(const EmulatedThread& thread) const {
+    const auto& waiters = waitersLocked();
+    return std::find(waiters.begin(), waiters.end(), &thread) != waiters.end();
+}
+
+// A pulse counts only for the wait that was going on when it came: a thread
+// that a multiple-object wait let through by another object must not find
+// this event signalled on its next wait.
+void Event::forgetStalePulses() {
+    std::erase_if(pulsed_, [this](const EmulatedThread* thread) { return !waiting(*thread); });
+}
+
+bool Event::signaledLocked(EmulatedThread& waiter) const { return set_ || (released(waiter) && waiting(waiter)); }
 
 void Event::acquireLocked(EmulatedThread& waiter) {
-    auto found = std::find(pulsed_.begin(), pulsed_.end(), &waiter);
-    if (found != pulsed_.end()) {
-        pulsed_.erase(found);
-        return;
-    }
+    std::erase(pulsed_, &waiter);
+    // A set auto-reset event is taken even by a pulsed thread, which may count
+    // as released by either; otherwise the set would let a second thread through.
     if (!manualReset_) set_ = false;
 }
 
 void Event::setLocked(Device& device) {
+    forgetStalePulses();
     set_ = true;
     // An auto-reset event lets one waiter through; the woken threads race
     // for it under the lock and the losers wait again.
@@ -31,6 +42,7 @@ void Event::setLocked(Device& device) {
 }
 
 void Event::pulseLocked(Device& device) {
+    forgetStalePulses();
     for (EmulatedThread* waiter : waitersLocked()) {
         if (released(*waiter)) continue;
         pulsed_.push_back(waiter);

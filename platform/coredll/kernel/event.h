@@ -24,6 +24,8 @@ public:
 
 private:
     bool released(const EmulatedThread& waiter) const;
+    bool waiting(const EmulatedThread& thread) const;
+    void forgetStalePulses();
 
     bool manualReset_;
     bool set_;
