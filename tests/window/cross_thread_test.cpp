@@ -11,6 +11,7 @@ namespace {
 constexpr UINT kDouble = WM_USER + 1;  // returns 2 * wParam
 constexpr UINT kAskBack = WM_USER + 2;  // sends kDouble to the window in lParam, returns its answer + 1
 constexpr UINT kWhere = WM_USER + 3;    // returns the id of the thread that runs the procedure
+constexpr UINT kInSend = WM_USER + 4;   // returns InSendMessage()
 
 LRESULT CALLBACK EchoProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -21,6 +22,8 @@ LRESULT CALLBACK EchoProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         return SendMessage(reinterpret_cast<HWND>(lParam), kDouble, wParam, 0) + 1;
     case kWhere:
         return static_cast<LRESULT>(GetCurrentThreadId());
+    case kInSend:
+        return InSendMessage();
     }
     return DefWindowProc(window, message, wParam, lParam);
 }
@@ -81,6 +84,9 @@ TEST_F(CrossThreadTest, SendRunsTheProcedureOnTheOwnerThreadAndReturnsItsResult)
     EXPECT_EQ(GetLastError(), 1234u);
     EXPECT_EQ(static_cast<DWORD>(SendMessage(owner.window, kWhere, 0, 0)), owner.threadId.load());
     EXPECT_NE(owner.threadId.load(), GetCurrentThreadId());
+    EXPECT_TRUE(SendMessage(owner.window, kInSend, 0, 0)) << "sent from another thread";
+    HWND mine = CreateWindowEx(0, TEXT("Echo"), TEXT(""), WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    EXPECT_FALSE(SendMessage(mine, kInSend, 0, 0)) << "sent from the same thread";
     DWORD ownerProcess = 0;
     EXPECT_EQ(GetWindowThreadProcessId(owner.window, &ownerProcess), owner.threadId.load());
     EXPECT_EQ(ownerProcess, GetCurrentProcessId());

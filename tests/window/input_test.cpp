@@ -53,8 +53,14 @@ TEST_F(InputTest, ClientCoordinatesOfTheDeepestWindow) {
                               nullptr, nullptr, nullptr);
     CreateWindowEx(0, TEXT("RemembersDown"), TEXT(""), WS_CHILD | WS_VISIBLE, 20, 30, 50, 50, top, nullptr, nullptr,
                    nullptr);
-    tap({10 + 20 + 5, 10 + 26 + 30 + 7}, {10 + 20 + 5, 10 + 26 + 30 + 7});
-    EXPECT_EQ(gLastDown, MAKELPARAM(5, 7));
+    POINT screen{10 + 20 + 5, 10 + 26 + 30 + 7};
+    manager().penDown(screen);
+    MSG message{};
+    while (PeekMessage(&message, nullptr, 0, 0, PM_REMOVE) && message.message != WM_LBUTTONDOWN) DispatchMessage(&message);
+    ASSERT_EQ(message.message, static_cast<UINT>(WM_LBUTTONDOWN));
+    EXPECT_EQ(GetMessagePos(), static_cast<DWORD>(MAKELONG(screen.x, screen.y))) << "screen position of the pen";
+    DispatchMessage(&message);
+    EXPECT_EQ(gLastDown, MAKELPARAM(5, 7)) << "client coordinates of the child";
 }
 
 TEST_F(InputTest, InputToADisabledWindowGoesNowhere) {
