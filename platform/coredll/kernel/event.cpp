@@ -69,9 +69,7 @@ using ce::Device;
 using ce::Event;
 using ce::HandleTable;
 
-// CreateEventW: a name already in use by an event opens that event (its reset
-// mode and state stay as they are) and sets ERROR_ALREADY_EXISTS; a name used
-// by another kind of object fails with ERROR_INVALID_HANDLE.
+// CreateEventW: an existing name opens that event unchanged with ERROR_ALREADY_EXISTS.
 extern "C" HANDLE WINAPI CreateEventW(LPSECURITY_ATTRIBUTES, BOOL bManualReset, BOOL bInitialState, LPCWSTR lpName) {
     Device& device = Device::current();
     std::lock_guard<std::mutex> lock(device.mutex());
@@ -92,8 +90,7 @@ extern "C" HANDLE WINAPI CreateEventW(LPSECURITY_ATTRIBUTES, BOOL bManualReset, 
     return handles.insertLocked(std::make_shared<Event>(bManualReset != FALSE, bInitialState != FALSE), name);
 }
 
-// OpenEventW: only finds existing named events; an unknown name gives NULL
-// with ERROR_FILE_NOT_FOUND. Access rights are not enforced.
+// OpenEventW: an unknown name gives NULL with ERROR_FILE_NOT_FOUND; access rights are not enforced.
 extern "C" HANDLE WINAPI OpenEventW(DWORD, BOOL, LPCWSTR lpName) {
     Device& device = Device::current();
     std::lock_guard<std::mutex> lock(device.mutex());
@@ -125,7 +122,7 @@ extern "C" BOOL WINAPI SetEvent(HANDLE hEvent) {
     return TRUE;
 }
 
-// ResetEvent
+// ResetEvent: never wakes anyone.
 extern "C" BOOL WINAPI ResetEvent(HANDLE hEvent) {
     Device& device = Device::current();
     std::lock_guard<std::mutex> lock(device.mutex());
@@ -135,8 +132,7 @@ extern "C" BOOL WINAPI ResetEvent(HANDLE hEvent) {
     return TRUE;
 }
 
-// PulseEvent: releases the current waiters (one for an auto-reset event) and
-// leaves the event reset; with nobody waiting it only resets the event.
+// PulseEvent: releases the current waiters (one if auto-reset) and leaves the event reset.
 extern "C" BOOL WINAPI PulseEvent(HANDLE hEvent) {
     Device& device = Device::current();
     std::lock_guard<std::mutex> lock(device.mutex());

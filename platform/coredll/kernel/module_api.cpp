@@ -10,9 +10,7 @@
 using ce::Device;
 using ce::ModuleRegistry;
 
-// LoadLibraryW: a second load of the same library only counts a reference and
-// does not call DllMain again; DllMain returning FALSE fails the load with
-// ERROR_DLL_INIT_FAILED.
+// LoadLibraryW: a repeated load only counts a reference; DllMain's FALSE gives ERROR_DLL_INIT_FAILED.
 extern "C" HMODULE WINAPI LoadLibraryW(LPCWSTR lpLibFileName) {
     return Device::current().get<ModuleRegistry>().load(ce::wideOrEmpty(lpLibFileName));
 }
@@ -22,8 +20,7 @@ extern "C" BOOL WINAPI FreeLibrary(HMODULE hLibModule) {
     return Device::current().get<ModuleRegistry>().free(hLibModule) ? TRUE : FALSE;
 }
 
-// GetProcAddressW: exports by name only (a wide name, as on Windows CE);
-// ordinals and missing names give NULL with ERROR_PROC_NOT_FOUND.
+// GetProcAddressW: a wide name, as on Windows CE; ordinals are not supported.
 extern "C" FARPROC WINAPI GetProcAddressW(HMODULE hModule, LPCWSTR lpProcName) {
     Device& device = Device::current();
     std::lock_guard<std::mutex> lock(device.mutex());
@@ -41,8 +38,7 @@ extern "C" FARPROC WINAPI GetProcAddressW(HMODULE hModule, LPCWSTR lpProcName) {
     return reinterpret_cast<FARPROC>(symbol);
 }
 
-// GetModuleHandleW: NULL gives the calling process's image; a name finds a
-// loaded module by file name without taking a reference.
+// GetModuleHandleW: NULL is the caller's process image; takes no reference.
 extern "C" HMODULE WINAPI GetModuleHandleW(LPCWSTR lpModuleName) {
     Device& device = Device::current();
     std::lock_guard<std::mutex> lock(device.mutex());
@@ -56,8 +52,7 @@ extern "C" HMODULE WINAPI GetModuleHandleW(LPCWSTR lpModuleName) {
     return reinterpret_cast<HMODULE>(module);
 }
 
-// GetModuleFileNameW: the module's device path; a path longer than the buffer
-// is cut to nSize - 1 characters, terminated, with ERROR_INSUFFICIENT_BUFFER.
+// GetModuleFileNameW: the device path, cut and terminated with ERROR_INSUFFICIENT_BUFFER when too long.
 extern "C" DWORD WINAPI GetModuleFileNameW(HMODULE hModule, LPWSTR lpFilename, DWORD nSize) {
     Device& device = Device::current();
     std::lock_guard<std::mutex> lock(device.mutex());
@@ -78,8 +73,7 @@ extern "C" DWORD WINAPI GetModuleFileNameW(HMODULE hModule, LPWSTR lpFilename, D
     return copied;
 }
 
-// DisableThreadLibraryCalls: records the wish; the emulated loader never calls
-// DllMain for thread attach or detach anyway.
+// DisableThreadLibraryCalls: only recorded; thread attach/detach never reach DllMain here anyway.
 extern "C" BOOL WINAPI DisableThreadLibraryCalls(HMODULE hLibModule) {
     Device& device = Device::current();
     std::lock_guard<std::mutex> lock(device.mutex());

@@ -31,8 +31,7 @@ using ce::Device;
 using ce::HandleTable;
 using ce::Mutex;
 
-// CreateMutexW: an existing name opens that mutex with ERROR_ALREADY_EXISTS and
-// does not take ownership even when bInitialOwner asks for it.
+// CreateMutexW: an existing name opens that mutex with ERROR_ALREADY_EXISTS and without ownership.
 extern "C" HANDLE WINAPI CreateMutexW(LPSECURITY_ATTRIBUTES, BOOL bInitialOwner, LPCWSTR lpName) {
     Device& device = Device::current();
     std::lock_guard<std::mutex> lock(device.mutex());

@@ -4,7 +4,7 @@
 
 using ce::Device;
 
-// GetCurrentProcessId
+// GetCurrentProcessId: the process of the calling emulated thread.
 extern "C" DWORD WINAPI GetCurrentProcessId() { return Device::current().currentThread().process().id(); }
 
 // GetCurrentProcess: a pseudo handle that always means the calling process.

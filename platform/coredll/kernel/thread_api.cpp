@@ -34,8 +34,7 @@ bool insideExitableThreadBody() { return tExitable; }
 
 using ce::Device;
 
-// CreateThread: a real host thread in the caller's process. CREATE_SUSPENDED is
-// not supported here (there is no ResumeThread): NULL with ERROR_NOT_SUPPORTED.
+// CreateThread: a host thread in the caller's process; CREATE_SUSPENDED gives ERROR_NOT_SUPPORTED.
 extern "C" HANDLE WINAPI CreateThread(LPSECURITY_ATTRIBUTES, DWORD, LPTHREAD_START_ROUTINE lpStartAddr,
                                       LPVOID lpvThreadParam, DWORD fdwCreate, LPDWORD lpIDThread) {
     Device& device = Device::current();
@@ -59,8 +58,7 @@ extern "C" HANDLE WINAPI CreateThread(LPSECURITY_ATTRIBUTES, DWORD, LPTHREAD_STA
     return device.get<ce::HandleTable>().insertLocked(std::make_shared<ce::ThreadObject>(thread));
 }
 
-// ExitThread: unwinds to the thread's entry (destructors run). A host thread
-// the platform did not start has no entry to unwind to, which is a misuse.
+// ExitThread: unwinds to the thread's entry, running destructors; fatal on a host thread we did not start.
 extern "C" void WINAPI ExitThread(DWORD dwExitCode) {
     if (!ce::insideExitableThreadBody()) {
         std::fprintf(stderr, "ExitThread called on a host thread that the emulated platform did not start\n");
@@ -82,7 +80,7 @@ extern "C" BOOL WINAPI GetExitCodeThread(HANDLE hThread, LPDWORD lpExitCode) {
     return TRUE;
 }
 
-// GetCurrentThreadId
+// GetCurrentThreadId: adopts an unknown host thread on first use.
 extern "C" DWORD WINAPI GetCurrentThreadId() { return Device::current().currentThread().id(); }
 
 // GetCurrentThread: a pseudo handle that always means the calling thread.

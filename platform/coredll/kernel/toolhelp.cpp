@@ -62,8 +62,7 @@ BOOL nextProcess(HANDLE snapshotHandle, LPPROCESSENTRY32W entry, bool fromStart)
 
 using ce::Device;
 
-// CreateToolhelp32Snapshot: only TH32CS_SNAPPROCESS is supported; failure gives
-// INVALID_HANDLE_VALUE (not NULL), as on the real platform.
+// CreateToolhelp32Snapshot: processes only; failure gives INVALID_HANDLE_VALUE, not NULL.
 extern "C" HANDLE WINAPI CreateToolhelp32Snapshot(DWORD dwFlags, DWORD) {
     Device& device = Device::current();
     std::lock_guard<std::mutex> lock(device.mutex());

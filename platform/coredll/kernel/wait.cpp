@@ -5,8 +5,7 @@
 
 using ce::Device;
 
-// WaitForSingleObject: events, mutexes, threads and processes; a zero timeout
-// only polls. An invalid handle gives WAIT_FAILED with ERROR_INVALID_HANDLE.
+// WaitForSingleObject: a zero timeout only polls; a bad handle gives WAIT_FAILED.
 extern "C" DWORD WINAPI WaitForSingleObject(HANDLE hHandle, DWORD dwMilliseconds) {
     Device& device = Device::current();
     std::unique_lock<std::mutex> lock(device.mutex());
@@ -34,8 +33,7 @@ extern "C" DWORD WINAPI WaitForSingleObject(HANDLE hHandle, DWORD dwMilliseconds
     return WAIT_OBJECT_0;
 }
 
-// CloseHandle: the object goes away with its last handle; the pseudo handles
-// need no closing and closing them succeeds.
+// CloseHandle: the object goes with its last handle; closing a pseudo handle succeeds.
 extern "C" BOOL WINAPI CloseHandle(HANDLE hObject) {
     if (hObject == ce::currentThreadPseudoHandle || hObject == ce::currentProcessPseudoHandle) return TRUE;
     Device& device = Device::current();
