@@ -85,7 +85,8 @@ TEST_F(ModalControlsTest, DrawnControlsShowTheirTextInsideTheirRectangles) {
     builder.font(8, u"System")
         .label(u"FreeWare", 0xFFFF, WS_CHILD | WS_VISIBLE | SS_CENTER, 16, 10, 106, 9)
         .label(u"Disabled", 0xFFFF, WS_CHILD | WS_VISIBLE | WS_DISABLED | SS_LEFT, 16, 24, 106, 9)
-        .button(u"Exit", 1001, tabStopButton, 23, 60, 90, 14);
+        .button(u"Exit", 1001, tabStopButton, 23, 60, 90, 14)
+        .button(u"Off", 1002, tabStopButton | WS_DISABLED, 23, 78, 90, 14);
     HWND dialog = runModal(builder);
     ASSERT_NE(dialog, nullptr);
     RECT client{};
@@ -107,6 +108,10 @@ TEST_F(ModalControlsTest, DrawnControlsShowTheirTextInsideTheirRectangles) {
     InflateRect(&inside, -2, -2);
     EXPECT_TRUE(anyPixel(inside, GetSysColor(COLOR_BTNTEXT))) << "button text";
     EXPECT_EQ(pixel(exitRect.left, exitRect.top), GetSysColor(COLOR_WINDOWFRAME)) << "button border";
+    RECT offInside = screenRectOf(GetDlgItem(dialog, 1002));
+    InflateRect(&offInside, -2, -2);
+    EXPECT_TRUE(anyPixel(offInside, GetSysColor(COLOR_GRAYTEXT))) << "disabled button text is grey";
+    EXPECT_FALSE(anyPixel(offInside, GetSysColor(COLOR_BTNTEXT)));
 
     // New text repaints the static: its pixels change.
     std::vector<COLORREF> before;
@@ -171,9 +176,21 @@ TEST_F(ControlsTest, ItemTextCallsAndStaticIconsGoThroughTheControls) {
     EXPECT_FALSE(SetDlgItemTextW(dialog, 99, u"x"));
 
     HICON icon = LoadIconW(nullptr, IDI_APPLICATION);
-    EXPECT_EQ(SendDlgItemMessageW(dialog, 22, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0), 0);
-    EXPECT_EQ(reinterpret_cast<HICON>(SendDlgItemMessageW(dialog, 22, STM_GETICON, 0, 0)), icon);
-    EXPECT_EQ(SendDlgItemMessageW(dialog, 22, WM_GETDLGCODE, 0, 0), DLGC_STATIC);
+    ASSERT_NE(icon, nullptr);
+    HWND iconControl = GetDlgItem(dialog, 22);
+    RECT iconRect = screenRectOf(iconControl);
+    ShowWindow(dialog, SW_SHOWNORMAL);
+    UpdateWindow(dialog);
+    UpdateWindow(iconControl);
+    EXPECT_FALSE(anyPixel(iconRect, black)) << "no icon yet: only the white background";
+    EXPECT_EQ(SendMessageW(iconControl, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0), 0);
+    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageW(iconControl, STM_GETICON, 0, 0)), icon);
+    UpdateWindow(iconControl);
+    bool drawn = false;
+    for (int y = iconRect.top; y < iconRect.bottom; ++y)
+        for (int x = iconRect.left; x < iconRect.right; ++x) drawn = drawn || pixel(x, y) != white;
+    EXPECT_TRUE(drawn) << "the icon is drawn";
+    EXPECT_EQ(SendMessageW(iconControl, WM_GETDLGCODE, 0, 0), DLGC_STATIC);
     DestroyWindow(dialog);
 }
 
