@@ -10,8 +10,8 @@ namespace ce {
 // disables nothing and destroys nothing; it only pumps the thread's messages
 // through IsDialogMessage until EndDialog, shows the dialog the first time
 // the queue is empty if it is still hidden, and re-posts a WM_QUIT that
-// arrives meanwhile. Returns EndDialog's result, or -1 if the dialog window
-// went away without EndDialog.
+// arrives meanwhile. Returns EndDialog's result, or -1 when a WM_QUIT ended
+// the loop or the dialog window went away without EndDialog.
 int runModalLoop(HWND dialog);
 
 // The whole modal run of DialogBox: disables an enabled owner, creates the
