@@ -8,15 +8,6 @@
 using namespace resource_test;
 using Status = ce::ElfSection::Status;
 
-namespace {
-
-template <class T>
-void patch(std::vector<BYTE>& bytes, std::size_t offset, T value) {
-    std::memcpy(bytes.data() + offset, &value, sizeof value);
-}
-
-}  // namespace
-
 TEST(ElfSectionTest, LibraryWithoutResourcesHasNoSection) {
     ce::ElfSection section = ce::readElfSection(CORE_LIBRARY_FILE, ".rsrc");
     EXPECT_EQ(section.status, Status::Missing);
@@ -78,41 +69,6 @@ TEST(ElfSectionTest, UnreadableFilesSayWhy) {
     EXPECT_EQ(missingFile.error, "/nonexistent/module.so: cannot be opened");
 }
 
-// A minimal ELF64 file: the null section, the name table and ".rsrc".
-struct SyntheticElf {
-    std::uint64_t resourceOffset = 88;
-    std::uint64_t resourceSize = 8;
-    std::uint32_t resourceType = 1;  // SHT_PROGBITS
-    bool extendedCounts = false;     // count and name index kept in section 0
-
-    // Layout: header 0-63, names 64-80, contents 88-95, section table 96-287.
-    std::vector<BYTE> build() const {
-        std::vector<BYTE> bytes(288, 0);
-        const BYTE magic[] = {0x7F, 'E', 'L', 'F', 2, 1, 1};
-        std::memcpy(bytes.data(), magic, sizeof magic);
-        patch<std::uint64_t>(bytes, 0x28, 96);                           // section table offset
-        patch<std::uint16_t>(bytes, 0x3A, 64);                           // entry size
-        patch<std::uint16_t>(bytes, 0x3C, extendedCounts ? 0 : 3);       // count
-        patch<std::uint16_t>(bytes, 0x3E, extendedCounts ? 0xFFFF : 1);  // name table index
-        const char names[] = "\0.shstrtab\0.rsrc";
-        std::memcpy(bytes.data() + 64, names, sizeof names);
-        std::memcpy(bytes.data() + 88, "RESBYTES", 8);
-        auto header = [&](int index, std::uint32_t name, std::uint32_t type, std::uint64_t offset,
-                          std::uint64_t size, std::uint32_t link) {
-            std::size_t at = 96 + 64 * index;
-            patch(bytes, at, name);
-            patch(bytes, at + 4, type);
-            patch(bytes, at + 0x18, offset);
-            patch(bytes, at + 0x20, size);
-            patch(bytes, at + 0x28, link);
-        };
-        header(0, 0, 0, 0, extendedCounts ? 3 : 0, extendedCounts ? 1 : 0);
-        header(1, 1, 3, 64, sizeof names, 0);
-        header(2, 11, resourceType, resourceOffset, resourceSize, 0);
-        return bytes;
-    }
-};
-
 TEST(ElfSectionTest, SectionBoundsAreChecked) {
     struct Case {
         const char* name;
@@ -122,7 +78,7 @@ TEST(ElfSectionTest, SectionBoundsAreChecked) {
     };
     SyntheticElf plain, extended, pastEnd, huge, noBits;
     extended.extendedCounts = true;
-    pastEnd.resourceOffset = 284;
+    pastEnd.resourceOffset = 284;  // 8 bytes from 284 end past the 288-byte file
     huge.resourceSize = ~std::uint64_t{0} - 8;
     noBits.resourceType = 8;
     const Case cases[] = {

@@ -6,6 +6,7 @@
 #include "resources/icon_group.h"
 #include "resources/icon_image.h"
 #include "resources/icons.h"
+#include "resources/resource_manager.h"
 #include "test_resource_ids.h"
 
 #include <cstring>
@@ -255,4 +256,52 @@ TEST_F(IconTest, DrawIconPaintsOpaquePixelsAndLeavesTransparentOnes) {
 
     EXPECT_FALSE(DrawIcon(screenDc, 0, 0, reinterpret_cast<HICON>(std::uintptr_t{0x77})));
     ce::gdi::releaseDeviceContext(screenDc);
+}
+
+TEST_F(IconTest, DamagedIconResourcesAreReportedOnce) {
+    // Internal: the module is a synthetic file the host loader could not
+    // load, so the resource manager is asked by path.
+    auto groupOf = [](std::vector<WORD> imageIds) {
+        std::vector<BYTE> bytes;
+        for (WORD word : {WORD{0}, WORD{1}, static_cast<WORD>(imageIds.size())}) appendValue<WORD>(bytes, word);
+        for (WORD id : imageIds) {
+            for (BYTE value : {32, 32, 16, 0}) bytes.push_back(value);
+            appendValue<WORD>(bytes, 1);
+            appendValue<WORD>(bytes, 4);
+            appendValue<DWORD>(bytes, 744);
+            appendValue<WORD>(bytes, id);
+        }
+        return bytes;
+    };
+    const std::vector<BYTE> png = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
+    std::vector<BYTE> res = resEntry(0, 0, {});
+    for (const auto& entry : {resEntry(14, 5, groupOf({9})), resEntry(14, 6, groupOf({2})), resEntry(3, 2, png),
+                              resEntry(14, 7, groupOf({})), resEntry(14, 8, {0, 0, 1})})
+        res.insert(res.end(), entry.begin(), entry.end());
+    SyntheticElf file;
+    file.contents.assign(res.begin(), res.end());
+    file.resourceSize = res.size();
+    std::string path = writeTemporaryFile("damaged_icons", file.build());
+
+    struct Case {
+        WORD group;
+        std::string report;
+    };
+    const Case cases[] = {
+        {5, path + ": icon #5 names image #9, which the file does not hold"},
+        {6, path + ": icon image #2: icon image: PNG-compressed icon images are not supported"},
+        {7, path + ": icon #7 has no images"},
+        {8, path + ": icon #8: icon group: the header is cut short"},
+    };
+    auto& resources = device.get<ce::ResourceManager>();
+    for (const Case& test : cases) {
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            auto load = resources.loadIcon(path, ce::ResourceName::fromOrdinal(test.group), 32, 32);
+            EXPECT_EQ(load.icon, nullptr);
+            EXPECT_EQ(load.error, DWORD{ERROR_RESOURCE_DATA_NOT_FOUND});
+            EXPECT_EQ(load.report, attempt == 0 ? test.report : "") << "group " << test.group;
+        }
+    }
+    auto missing = resources.loadIcon(path, ce::ResourceName::fromOrdinal(99), 32, 32);
+    EXPECT_EQ(missing.error, DWORD{ERROR_RESOURCE_NAME_NOT_FOUND});
 }

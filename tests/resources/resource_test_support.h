@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -30,6 +32,26 @@ struct ResourceBytes {
     DWORD size = 0;
 };
 ResourceBytes ownResource(LPCWSTR type, LPCWSTR name);
+
+template <class T>
+void patch(std::vector<BYTE>& bytes, std::size_t offset, T value) {
+    std::memcpy(bytes.data() + offset, &value, sizeof value);
+}
+
+// A minimal ELF64 file: the null section, the name table and ".rsrc".
+// Layout: header 0-63, names 64-80, contents from 88, then the table.
+struct SyntheticElf {
+    std::string contents = "RESBYTES";
+    std::uint64_t resourceOffset = 88;
+    std::uint64_t resourceSize = 8;  // set to contents.size() for real .res contents
+    std::uint32_t resourceType = 1;  // SHT_PROGBITS
+    bool extendedCounts = false;     // count and name index kept in section 0
+
+    std::vector<BYTE> build() const;
+};
+
+// A .res entry with ordinal type and name, in U.S. English, padded.
+std::vector<BYTE> resEntry(WORD type, WORD name, const std::vector<BYTE>& data);
 
 template <class T>
 void appendValue(std::vector<BYTE>& bytes, T value) {
