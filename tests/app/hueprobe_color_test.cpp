@@ -148,17 +148,13 @@ TEST_F(ColorTest, FillCoversWindowsAboveTheDialog) {
     StartCheck(process);
     HWND dialog = ColorDialog(process);
     // A top-most window of the test's own over the middle of the screen.
-    HWND above = CreateWindowExW(WS_EX_TOPMOST, u"static", u"", WS_POPUP | WS_VISIBLE, 40, 120, 100, 60, nullptr,
-                                 nullptr, nullptr, nullptr);
+    ForeignWindow above(RECT{40, 120, 140, 180}, RGB(90, 90, 90), WS_EX_TOPMOST);
     Settle();
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-    ASSERT_NE(ScreenPixel(60, 140), kCycle[1]);
+    ASSERT_EQ(ScreenPixel(60, 140), RGB(90, 90, 90));
 
     Tap(POINT{200, 280});
     EXPECT_EQ(ScreenPixel(60, 140), kCycle[1]);
     EXPECT_EQ(ScreenPixel(200, 280), kCycle[1]);
-    DestroyWindow(above);
     PostMessageW(dialog, WM_CLOSE, 0, 0);
     PostMessageW(Launcher(process), WM_CLOSE, 0, 0);
     EXPECT_EQ(WaitForExit(process), 0);

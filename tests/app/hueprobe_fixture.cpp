@@ -27,6 +27,13 @@ void HueprobeTest::Settle() {
 }
 
 int HueprobeTest::WaitForExit(DWORD processId) {
+    // Idle first: a program that does not end then fails the test instead
+    // of leaving it waiting.
+    Settle();
+    if (!HasEnded(processId)) {
+        ADD_FAILURE() << "process " << processId << " is idle but has not ended";
+        return static_cast<int>(STILL_ACTIVE);
+    }
     DWORD exitCode = STILL_ACTIVE;
     EXPECT_TRUE(device_->get<ce::ProcessLauncher>().waitForExit(processId, &exitCode));
     return static_cast<int>(exitCode);
@@ -118,4 +125,35 @@ RECT WindowRectangle(HWND window) {
     RECT rect{};
     GetWindowRect(window, &rect);
     return rect;
+}
+
+ForeignWindow::ForeignWindow(RECT area, COLORREF colour, DWORD exStyle)
+    : area_(area), colour_(colour), exStyle_(exStyle) {
+    created_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    thread_ = CreateThread(nullptr, 0, &ThreadMain, this, 0, &threadId_);
+    WaitForSingleObject(created_, INFINITE);
+}
+
+ForeignWindow::~ForeignWindow() {
+    PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
+    WaitForSingleObject(thread_, INFINITE);
+    CloseHandle(thread_);
+    CloseHandle(created_);
+}
+
+DWORD WINAPI ForeignWindow::ThreadMain(LPVOID parameter) {
+    auto* self = static_cast<ForeignWindow*>(parameter);
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = &DefWindowProcW;
+    windowClass.lpszClassName = u"ForeignWindow";
+    windowClass.hbrBackground = CreateSolidBrush(self->colour_);
+    RegisterClassW(&windowClass);
+    self->window_ = CreateWindowExW(self->exStyle_, u"ForeignWindow", u"Foreign", WS_POPUP | WS_VISIBLE,
+                                    self->area_.left, self->area_.top, self->area_.right - self->area_.left,
+                                    self->area_.bottom - self->area_.top, nullptr, nullptr, nullptr, nullptr);
+    SetEvent(self->created_);
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0 && message.message != WM_QUIT) DispatchMessageW(&message);
+    DestroyWindow(self->window_);
+    return 0;
 }

@@ -57,6 +57,27 @@ private:
     std::unique_ptr<ce::shell::PocketPcShell> shell_;
 };
 
+// A plain window filled with one colour, owned by a thread of its own that
+// handles its messages, so that it can take part in activation while the
+// test's thread waits.
+class ForeignWindow {
+public:
+    ForeignWindow(RECT area, COLORREF colour, DWORD exStyle = 0);
+    ~ForeignWindow();
+    HWND handle() const { return window_; }
+
+private:
+    static DWORD WINAPI ThreadMain(LPVOID self);
+
+    RECT area_;
+    COLORREF colour_;
+    DWORD exStyle_;
+    HANDLE created_ = nullptr;
+    HANDLE thread_ = nullptr;
+    DWORD threadId_ = 0;
+    HWND window_ = nullptr;
+};
+
 // True while the window is visible on the screen.
 bool Shown(HWND window);
 RECT WindowRectangle(HWND window);

@@ -10,9 +10,8 @@ TEST_F(HueprobeTest, SecondCopyBringsTheRunningLauncherForwardAndEndsWithMinusOn
     HWND launcher = Launcher(first);
     ASSERT_NE(launcher, nullptr);
     // Something else in front, so that the hand-over is visible.
-    HWND other = CreateWindowExW(0, u"static", u"Other", WS_POPUP | WS_VISIBLE, 0, 26, 240, 200, nullptr, nullptr,
-                                 nullptr, nullptr);
-    SetForegroundWindow(other);
+    ForeignWindow other(RECT{0, 26, 240, 200}, RGB(90, 90, 90));
+    SetForegroundWindow(other.handle());
     Settle();
     ASSERT_NE(GetForegroundWindow(), launcher);
 
@@ -23,7 +22,6 @@ TEST_F(HueprobeTest, SecondCopyBringsTheRunningLauncherForwardAndEndsWithMinusOn
     EXPECT_EQ(Launcher(second), nullptr) << "the second copy shows nothing";
     EXPECT_FALSE(HasEnded(first));
 
-    DestroyWindow(other);
     PostMessageW(launcher, WM_CLOSE, 0, 0);
     EXPECT_EQ(WaitForExit(first), 0);
 }
@@ -33,9 +31,8 @@ TEST_F(HueprobeTest, SecondCopyDuringTheColourTestBringsTheTestForward) {
     Settle();
     StartCheck(first);
     HWND colorDialog = ColorDialog(first);
-    HWND other = CreateWindowExW(0, u"static", u"Other", WS_POPUP | WS_VISIBLE, 0, 26, 240, 200, nullptr, nullptr,
-                                 nullptr, nullptr);
-    SetForegroundWindow(other);
+    ForeignWindow other(RECT{0, 26, 240, 200}, RGB(90, 90, 90));
+    SetForegroundWindow(other.handle());
     Settle();
 
     DWORD second = StartHueprobe();
@@ -44,7 +41,6 @@ TEST_F(HueprobeTest, SecondCopyDuringTheColourTestBringsTheTestForward) {
     EXPECT_EQ(GetForegroundWindow(), colorDialog) << "the launcher's owned test dialog comes with it";
     EXPECT_TRUE(Shown(colorDialog));
 
-    DestroyWindow(other);
     PostMessageW(colorDialog, WM_CLOSE, 0, 0);
     Settle();
     PostMessageW(Launcher(first), WM_CLOSE, 0, 0);
