@@ -119,7 +119,7 @@ TEST_F(DeviceManager, ActivateDeviceExAndDeactivateDeviceFromAProgram) {
 
     EXPECT_TRUE(DeactivateDevice(activation));
     EXPECT_EQ(trace(), "DKF:DLLMain+\r\nDKF:DLLMain-ATTACH\r\nDKF:DLLMain-\r\nDKF:INIT+\r\nDKF:INIT-\r\n"
-                       "DKF:DEINIT+\r\nDKF:DEINIT-\r\nDKF:DLLMain+\r\nDKF:DLLMain-DETACH\r\nDKF:DLLMain-\r\n");
+                       "DKF:IOCTL+\r\nDKF:IOCTL-\r\nDKF:DEINIT+\r\nDKF:DEINIT-\r\nDKF:DLLMain+\r\nDKF:DLLMain-DETACH\r\nDKF:DLLMain-\r\n");
     // The handle outlives the device: calls fail instead of reaching code that is gone.
     SetLastError(0);
     EXPECT_FALSE(DeviceIoControl(device, IOCTL_DKF_GET_VERSION, reply, 4, nullptr, 0, nullptr, nullptr));
