@@ -71,8 +71,7 @@ TEST_F(ColorTest, CaptionTapsLiftsAndMovesDoNotCountAndAHeldPenCountsOnce) {
 
     Tap(kInsideClient);
     EXPECT_EQ(ScreenPixel(120, 160), kCycle[2]);
-    PostMessageW(dialog, WM_CLOSE, 0, 0);
-    PostMessageW(Launcher(process), WM_CLOSE, 0, 0);
+    CloseProgram(process);
     EXPECT_EQ(WaitForExit(process), 0);
 }
 
@@ -137,8 +136,7 @@ TEST_F(ColorTest, RepaintShowsTheCurrentColourWithoutAdvancing) {
 
     Tap(kInsideClient);
     EXPECT_EQ(ScreenPixel(120, 160), kCycle[4]) << "the repaint did not advance the count";
-    PostMessageW(dialog, WM_CLOSE, 0, 0);
-    PostMessageW(Launcher(process), WM_CLOSE, 0, 0);
+    CloseProgram(process);
     EXPECT_EQ(WaitForExit(process), 0);
 }
 
@@ -146,7 +144,6 @@ TEST_F(ColorTest, FillCoversWindowsAboveTheDialog) {
     DWORD process = StartHueprobe();
     Settle();
     StartCheck(process);
-    HWND dialog = ColorDialog(process);
     // A top-most window of the test's own over the middle of the screen.
     ForeignWindow above(RECT{40, 120, 140, 180}, RGB(90, 90, 90), WS_EX_TOPMOST);
     Settle();
@@ -155,8 +152,7 @@ TEST_F(ColorTest, FillCoversWindowsAboveTheDialog) {
     Tap(POINT{200, 280});
     EXPECT_EQ(ScreenPixel(60, 140), kCycle[1]);
     EXPECT_EQ(ScreenPixel(200, 280), kCycle[1]);
-    PostMessageW(dialog, WM_CLOSE, 0, 0);
-    PostMessageW(Launcher(process), WM_CLOSE, 0, 0);
+    CloseProgram(process);
     EXPECT_EQ(WaitForExit(process), 0);
 }
 

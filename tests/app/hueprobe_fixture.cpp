@@ -99,6 +99,15 @@ void HueprobeTest::StartCheck(DWORD processId) {
     ASSERT_NE(ColorDialog(processId), nullptr);
 }
 
+void HueprobeTest::CloseProgram(DWORD processId) {
+    // Both found first: the window list changes as soon as the first closes.
+    HWND colorDialog = ColorDialog(processId);
+    HWND launcher = Launcher(processId);
+    ASSERT_NE(launcher, nullptr);
+    if (colorDialog != nullptr) PostMessageW(colorDialog, WM_CLOSE, 0, 0);
+    PostMessageW(launcher, WM_CLOSE, 0, 0);
+}
+
 void HueprobeTest::TapCaptionOk(HWND window) {
     RECT rect = WindowRectangle(window);
     auto isOkButton = [window](int x, int y) {

@@ -40,6 +40,9 @@ public:
     // The centre of a launcher button on the screen.
     POINT ButtonCentre(HWND dialog, int id);
     void StartCheck(DWORD processId);
+    // Asks the colour dialog (if any) and the launcher to close, both
+    // before the program has handled either.
+    void CloseProgram(DWORD processId);
     // Taps the OK button in the window's caption, found by hit testing.
     void TapCaptionOk(HWND window);
 

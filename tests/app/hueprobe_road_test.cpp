@@ -22,6 +22,14 @@ TEST_F(HueprobeTest, TypicalRoadFromLauncherThroughSixteenTapsToExit) {
     EXPECT_FALSE(Shown(Taskbar()));
     EXPECT_FALSE(IsWindowEnabled(launcher));
     EXPECT_EQ(ScreenPixel(120, 160), kCycle[0]) << "the first colour is blue";
+    // Moved up over the taskbar strip and sized by its old right and bottom
+    // edges: (0, 26, 240, 320) becomes (0, 0, 240, 346).
+    RECT testArea = WindowRectangle(colorDialog);
+    EXPECT_EQ(testArea.left, 0);
+    EXPECT_EQ(testArea.top, 0);
+    EXPECT_EQ(testArea.right, 240);
+    EXPECT_EQ(testArea.bottom, 346);
+    EXPECT_EQ(ScreenPixel(239, 319), kCycle[0]) << "the fill reaches the screen's far corner";
 
     for (int tap = 1; tap <= 16; ++tap) {
         SCOPED_TRACE("tap " + std::to_string(tap));
