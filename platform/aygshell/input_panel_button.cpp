@@ -37,6 +37,9 @@ LRESULT CALLBACK InputPanelButtonProcedure(HWND button, UINT message, WPARAM wPa
     case WM_PAINT:
         paintButton(button);
         return 0;
+    case WM_ACTIVATE:
+        handBackActivation(wParam, lParam);
+        return 0;
     case WM_MOUSEACTIVATE:
         return MA_NOACTIVATE;
     case WM_LBUTTONDOWN: {

@@ -49,6 +49,9 @@ LRESULT CALLBACK MenuBarProcedure(HWND bar, UINT message, WPARAM wParam, LPARAM 
     case WM_PAINT:
         paintMenuBar(bar);
         return 0;
+    case WM_ACTIVATE:
+        handBackActivation(wParam, lParam);
+        return 0;
     case WM_MOUSEACTIVATE:
         // Tapping a bar must not take activation from the window it serves.
         return MA_NOACTIVATE;

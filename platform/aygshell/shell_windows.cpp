@@ -34,6 +34,12 @@ HWND inputPanelButtonOf(HWND menuBar) {
     return nullptr;
 }
 
+void handBackActivation(WPARAM wParam, LPARAM lParam) {
+    HWND previous = reinterpret_cast<HWND>(lParam);
+    if (LOWORD(wParam) == WA_INACTIVE || !previous || !IsWindowVisible(previous)) return;
+    SetForegroundWindow(previous);
+}
+
 bool hasClass(HWND window, const WCHAR* className) {
     WCHAR name[64] = {};
     if (GetClassNameW(window, name, 64) == 0) return false;

@@ -68,6 +68,9 @@ LRESULT CALLBACK TaskbarProcedure(HWND taskbar, UINT message, WPARAM wParam, LPA
     case WM_PAINT:
         paint(taskbar);
         return 0;
+    case WM_ACTIVATE:
+        handBackActivation(wParam, lParam);
+        return 0;
     case WM_MOUSEACTIVATE:
         return MA_NOACTIVATE;
     case WM_LBUTTONDOWN:

@@ -72,10 +72,17 @@ TEST_F(Activation, TappingTheInputPanelButtonRaisesAndLowersThePanel) {
     ASSERT_TRUE(SHCreateMenuBar(&bar));
     HWND button = GetWindow(bar.hwndMB, GW_CHILD);
     ASSERT_NE(button, nullptr);
-    SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    settle();
+    RECT area = windowRect(button);
+    COLORREF lowered = screenPixel(area.left + 18, area.top + 13);
+    tap(area.left + 5, area.top + 5);
+    settle();
     EXPECT_TRUE(panel.raised());
-    SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    EXPECT_NE(screenPixel(area.left + 18, area.top + 13), lowered) << "the button shows the raised panel";
+    tap(area.left + 5, area.top + 5);
+    settle();
     EXPECT_FALSE(panel.raised());
+    EXPECT_EQ(screenPixel(area.left + 18, area.top + 13), lowered);
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ std::u16string windowText(HWND window) {
 }
 
 // Centre of the taskbar's "ok" button, which ends 2 px before the right edge.
-LPARAM okButtonPoint() { return MAKELPARAM(240 - 2 - 13, 13); }
+constexpr POINT kOkButton{240 - 2 - 13, 13};
 
 using PocketPcShell = DeviceTest;
 
@@ -51,13 +51,14 @@ TEST_F(PocketPcShell, TaskbarShowsTheForegroundTitleAndAnOkButtonThatSendsIdok) 
     EXPECT_EQ(windowText(shell->taskbar()), u"Launcher");
     EXPECT_EQ(screenPixel(240 - 2 - 26 + 1, 5), kWhite) << "the ok button is drawn";
 
-    SendMessageW(shell->taskbar(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(60, 13));
+    tap(60, 13);
     settle();
     EXPECT_TRUE(launcher.commands().empty()) << "a tap on the title is no ok";
 
-    SendMessageW(shell->taskbar(), WM_LBUTTONDOWN, MK_LBUTTON, okButtonPoint());
+    tap(kOkButton.x, kOkButton.y);
     settle();
     EXPECT_EQ(launcher.commands(), std::vector<WPARAM>{IDOK});
+    EXPECT_EQ(GetForegroundWindow(), launcher.handle()) << "tapping the taskbar does not activate it";
 }
 
 TEST_F(PocketPcShell, TaskbarHasNoOkButtonForAWindowWithoutDone) {
@@ -70,7 +71,7 @@ TEST_F(PocketPcShell, TaskbarHasNoOkButtonForAWindowWithoutDone) {
 
     EXPECT_EQ(windowText(shell->taskbar()), u"Plain");
     EXPECT_EQ(screenPixel(240 - 2 - 26 + 1, 5), kTaskbarBlue);
-    SendMessageW(shell->taskbar(), WM_LBUTTONDOWN, MK_LBUTTON, okButtonPoint());
+    tap(kOkButton.x, kOkButton.y);
     settle();
     EXPECT_TRUE(plain.commands().empty());
 }
@@ -91,6 +92,18 @@ TEST_F(PocketPcShell, TaskbarFollowsActivationHandOffs) {
     SHHandleWMActivate(first.handle(), WA_ACTIVE, 0, &record, 0);
     settle();
     EXPECT_EQ(windowText(shell->taskbar()), u"First");
+}
+
+TEST_F(PocketPcShell, ShowingTheTaskbarLeavesTheApplicationActive) {
+    auto shell = ce::shell::PocketPcShell::boot(*device_);
+    RecordingWindow application(u"Application", WS_POPUP | WS_VISIBLE);
+    SetForegroundWindow(application.handle());
+    ShowWindow(shell->taskbar(), SW_HIDE);
+    ShowWindow(shell->taskbar(), SW_SHOW);
+    settle();
+    EXPECT_TRUE(IsWindowVisible(shell->taskbar()));
+    EXPECT_EQ(GetForegroundWindow(), application.handle());
+    EXPECT_EQ(GetActiveWindow(), application.handle());
 }
 
 TEST_F(PocketPcShell, EndingTheShellRemovesItsWindows) {

@@ -1,5 +1,7 @@
 #include "shell_test_support.h"
 
+#include "window/window_manager.h"
+
 #include <thread>
 
 namespace shell_test {
@@ -55,6 +57,13 @@ void DeviceTest::settle() {
     while (GetMessageW(&message, nullptr, 0, 0) > 0 && message.message != kSettled) DispatchMessageW(&message);
     watcher.join();
     ASSERT_TRUE(idle) << reason;
+}
+
+void tap(int x, int y) {
+    // Internal: pen input comes from the device's touch screen, not from an API call.
+    auto& windows = ce::WindowManager::current();
+    windows.penDown(POINT{x, y});
+    windows.penUp(POINT{x, y});
 }
 
 void pumpMessages() {

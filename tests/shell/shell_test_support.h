@@ -40,6 +40,9 @@ private:
     std::vector<WPARAM> commands_;
 };
 
+// A stylus tap at a screen point (down, then up), as the touch screen reports it.
+void tap(int x, int y);
+
 // Dispatches whatever the test's thread has queued.
 void pumpMessages();
 

@@ -27,6 +27,11 @@ HWND findScreenInputPanelButton();
 // The input-panel button inside a menu bar, or null.
 HWND inputPanelButtonOf(HWND menuBar);
 
+// For WM_ACTIVATE of the shell's bars and buttons, which never keep the
+// activation (an application showing the taskbar with SW_SHOW must stay
+// active): hands it straight back to the window that had it.
+void handBackActivation(WPARAM wParam, LPARAM lParam);
+
 // True when window's class name is exactly className.
 bool hasClass(HWND window, const WCHAR* className);
 // The top-level window that contains window (itself when it is top-level).
