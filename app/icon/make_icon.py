@@ -28,12 +28,13 @@ def parse(text):
             continue
         words = line.split()
         if words[0] == 'palette':
-            if len(words) != 3 or not 0 <= int(words[1]) < 16 or len(words[2]) != 6:
+            if (len(words) != 3 or not words[1].isdigit() or not 0 <= int(words[1]) < 16 or len(words[2]) != 6
+                    or any(c not in '0123456789abcdefABCDEF' for c in words[2])):
                 raise DescriptionError(f'line {number}: expected "palette <0-15> <RRGGBB>"')
             value = int(words[2], 16)
             palette[int(words[1])] = ((value >> 16) & 255, (value >> 8) & 255, value & 255)
         elif words[0] == 'image':
-            if len(words) != 2 or int(words[1]) not in (16, 32, 48):
+            if len(words) != 2 or words[1] not in ('16', '32', '48'):
                 raise DescriptionError(f'line {number}: expected "image <16|32|48>"')
             current = {'size': int(words[1]), 'rows': []}
             images.append(current)
