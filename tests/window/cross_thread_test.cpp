@@ -210,6 +210,7 @@ TEST_F(CrossThreadTest, PostThreadMessageNeedsALiveThread) {
     HANDLE thread = start(owner);
     EXPECT_TRUE(PostThreadMessage(owner.threadId, WM_USER, 1, 2));
     EXPECT_FALSE(PostThreadMessage(0xFFFFFF, WM_USER, 1, 2));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_THREAD_ID));
     SetEvent(owner.release);
     WaitForSingleObject(thread, INFINITE);
     EXPECT_FALSE(PostThreadMessage(owner.threadId, WM_USER, 1, 2)) << "the thread has ended";

@@ -191,7 +191,7 @@ TEST_F(WindowTreeTest, WindowLongsRoundTrip) {
     }
     SetLastError(0);
     EXPECT_EQ(GetWindowLong(window, DLGWINDOWEXTRA), 0);
-    EXPECT_NE(GetLastError(), 0u) << "past the extra bytes";
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_INDEX)) << "past the extra bytes";
 
     EXPECT_EQ(GetWindowLong(window, GWL_ID), 1000);
     EXPECT_EQ(GetDlgCtrlID(window), 1000);

@@ -56,7 +56,7 @@ BOOL WindowManager::postToThread(DWORD threadId, UINT message, WPARAM wParam, LP
     std::lock_guard<std::mutex> lock(device_.mutex());
     EmulatedThread* receiver = device_.findThreadLocked(threadId);
     if (!receiver || receiver->finished) {
-        setErrorLocked(ERROR_INVALID_PARAMETER);
+        setErrorLocked(ERROR_INVALID_THREAD_ID);
         return FALSE;
     }
     QueuedMessage entry;

@@ -7,12 +7,6 @@
 
 namespace ce {
 
-namespace {
-
-constexpr DWORD kInvalidIndex = 1413;  // ERROR_INVALID_INDEX
-
-}  // namespace
-
 LONG_PTR WindowManager::getWindowLong(HWND handle, int index) {
     std::lock_guard<std::mutex> lock(device_.mutex());
     Window* window = requireLocked(handle);
@@ -38,7 +32,7 @@ LONG_PTR WindowManager::getWindowLong(HWND handle, int index) {
     }
     size_t size = window->extraBytes.size();
     if (index < 0 || static_cast<size_t>(index) + sizeof(LONG) > size) {
-        setErrorLocked(kInvalidIndex);
+        setErrorLocked(ERROR_INVALID_INDEX);
         return 0;
     }
     // A pointer-sized slot where it fits, a 32-bit one at the very end.
@@ -96,7 +90,7 @@ LONG_PTR WindowManager::setWindowLong(HWND handle, int index, LONG_PTR value) {
     }
     size_t size = window->extraBytes.size();
     if (index < 0 || static_cast<size_t>(index) + sizeof(LONG) > size) {
-        setErrorLocked(kInvalidIndex);
+        setErrorLocked(ERROR_INVALID_INDEX);
         return 0;
     }
     if (static_cast<size_t>(index) + sizeof(LONG_PTR) <= size) {
