@@ -122,12 +122,12 @@ TEST_F(InputTest, PenDownOnAnInactiveWindowActivatesIt) {
 TEST_F(InputTest, CaptureTakesThePen) {
     HWND first = createRecorded("first", WS_POPUP | WS_VISIBLE, 0, {0, 0, 100, 100});
     HWND second = createRecorded("second", WS_POPUP | WS_VISIBLE, 0, {100, 0, 200, 100});
+    ASSERT_EQ(WindowFromPoint(POINT{150, 50}), second);
     SetCapture(first);
     tap({150, 50}, {150, 50});
     expectSequence(recorder,
                    {{first, WM_LBUTTONDOWN, MK_LBUTTON, 0, true}, {first, WM_LBUTTONUP, 0, 0, true}},
                    only(recorder.take(), {WM_LBUTTONDOWN, WM_LBUTTONUP}), "captured taps");
-    (void)second;
 }
 
 }  // namespace

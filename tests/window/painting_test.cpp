@@ -68,6 +68,7 @@ TEST_F(PaintingTest, ScreenDcDrawsOverEveryWindowAndWindowDcsAreClipped) {
     HWND lower = createRecorded("lower", WS_POPUP | WS_VISIBLE, 0, {0, 0, 100, 100});
     HWND upper = createRecorded("upper", WS_POPUP | WS_VISIBLE, 0, {50, 50, 150, 150});
     pump();
+    ASSERT_EQ(WindowFromPoint(POINT{75, 75}), upper);
     fillScreen(kRed);
     EXPECT_EQ(pixel(75, 75), kRed) << "the whole-screen DC is not clipped by any window";
     EXPECT_EQ(pixel(200, 300), kRed);
@@ -80,7 +81,6 @@ TEST_F(PaintingTest, ScreenDcDrawsOverEveryWindowAndWindowDcsAreClipped) {
     DeleteObject(brush);
     EXPECT_EQ(pixel(25, 25), kBlack);
     EXPECT_EQ(pixel(75, 75), kRed) << "a window DC does not draw over the window above";
-    (void)upper;
 }
 
 TEST_F(PaintingTest, ParentPaintingLeavesChildrenAlone) {
