@@ -63,6 +63,9 @@ TEST_F(VersionInfoTest, DamagedBlocksAreRefusedWithAReason) {
     std::vector<BYTE> tooLong = block;
     WORD length = static_cast<WORD>(block.size() + 8);
     std::memcpy(tooLong.data(), &length, sizeof length);
+    std::vector<BYTE> tinyLength = block;
+    WORD four = 4;
+    std::memcpy(tinyLength.data(), &four, sizeof four);
     std::vector<BYTE> wrongKey = block;
     wrongKey[6] = 'X';
     std::vector<BYTE> shortFixedPart = block;
@@ -76,6 +79,7 @@ TEST_F(VersionInfoTest, DamagedBlocksAreRefusedWithAReason) {
     const Case cases[] = {
         {"signature", badSignature, "version resource: the fixed file information has the wrong signature"},
         {"length", tooLong, "version resource: the version block runs past the end of its parent"},
+        {"tiny length", tinyLength, "version resource: the version block is shorter than its own header"},
         {"key", wrongKey, "version resource: the root block is not VS_VERSION_INFO"},
         {"fixed part", shortFixedPart, "version resource: the fixed file information is cut short"},
         {"empty", {}, "version resource: the version block is cut short"},

@@ -124,7 +124,7 @@ private:
             return fail(what + " is cut short");
         if (length > limit - offset) return fail(what + " runs past the end of its parent");
         ByteReader inside(base_ + offset, length);
-        inside.skip(3 * sizeof(WORD));
+        if (!inside.skip(3 * sizeof(WORD))) return fail(what + " is shorter than its own header");
         if (!inside.readString(node.key)) return fail(what + " has a key that is cut short");
         node.end = offset + length;
         node.valueOffset = std::min(alignUp(offset + inside.offset()), node.end);
