@@ -93,6 +93,9 @@ public:
             if (!waitIdle(error)) return false;
             return startProgram("Hueprobe", error);
         }
+        // The system makes the shell's ready event at boot, before any driver
+        // loads, so that a driver can wait for the shell by name.
+        CreateEventW(nullptr, TRUE, FALSE, u"SYSTEM/ShellInit");
         device_->get<ce::ModuleRegistry>().addSearchDirectory(DRIVER_DIRECTORY);
         auto& manager = device_->get<ce::DeviceManager>();
         if (!manager.loadRegistry(DRIVER_REGISTRY, error)) return false;

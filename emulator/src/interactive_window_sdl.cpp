@@ -8,6 +8,7 @@
 #include <SDL.h>
 
 #include <atomic>
+#include <cstdlib>
 #include <iostream>
 #include <thread>
 
@@ -17,7 +18,21 @@ namespace {
 constexpr int kScale = 2;
 }
 
+// SDL falls back to an invisible off-screen driver when there is no display;
+// a window nobody can see is a missing display to the user.
+bool displayAvailable() {
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "SDL_VIDEODRIVER"}) {
+        const char* value = std::getenv(variable);
+        if (value && *value) return true;
+    }
+    return false;
+}
+
 int runInteractive(Handheld& handheld, const std::vector<ScenarioLine>* script, std::string* error) {
+    if (!displayAvailable()) {
+        *error = "cannot open a window: no display (DISPLAY is not set); run with --headless";
+        return kBadUsage;
+    }
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         *error = std::string("cannot open a window (") + SDL_GetError() + "); run with --headless";
         return kBadUsage;
