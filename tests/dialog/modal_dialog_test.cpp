@@ -249,6 +249,37 @@ TEST_F(ModalDialogTest, NestedRunGivesTheFocusBackToTheOuterDialogsControl) {
     waitIdle();
 }
 
+// Close requests queued for a nested dialog and for its disabled owner at
+// once: the inner run ends first, the outer one then handles its own.
+TEST_F(ModalDialogTest, CloseRequestsForNestedDialogsQueuedTogetherEndBoth) {
+    TemplateBuilder outer(WS_POPUP | WS_VISIBLE | DS_ABSALIGN, 0, 0, 120, 80, u"Outer");
+    TemplateBuilder inner = hiddenDialog();
+    LPCDLGTEMPLATEW innerData = inner.data();
+    std::atomic<HWND> outerWindow{nullptr}, innerWindow{nullptr};
+    std::atomic<int> outerResult{0}, innerResult{0};
+    handler = [&](HWND dialog, UINT message, WPARAM wParam, LPARAM) -> BOOL {
+        if (message == WM_INITDIALOG && !outerWindow) {
+            outerWindow = dialog;
+            PostMessageW(dialog, checkNow, 0, 0);
+        } else if (message == WM_INITDIALOG) {
+            innerWindow = dialog;
+        }
+        if (message == checkNow)
+            innerResult = DialogBoxIndirectParamW(nullptr, innerData, dialog, recordingDialogProcedure, 0);
+        if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) EndDialog(dialog, dialog == outerWindow ? 20 : 10);
+        return message == WM_INITDIALOG || message == WM_COMMAND;
+    };
+    startUiThread([&] { outerResult = DialogBoxIndirectParamW(nullptr, outer.data(), nullptr, recordingDialogProcedure, 0); });
+    waitIdle();
+    ASSERT_NE(innerWindow.load(), nullptr);
+    PostMessageW(innerWindow, WM_CLOSE, 0, 0);
+    PostMessageW(outerWindow, WM_CLOSE, 0, 0);
+    waitIdle();
+    EXPECT_EQ(innerResult, 10);
+    EXPECT_EQ(outerResult, 20);
+    EXPECT_FALSE(IsWindow(outerWindow));
+}
+
 TEST_F(ModalDialogTest, MissingTemplateReturnsMinusOneAndLeavesTheOwnerAlone) {
     std::atomic<int> result{0};
     std::atomic<bool> ownerEnabled{false};
