@@ -106,6 +106,16 @@ TEST_F(PocketPcShell, ShowingTheTaskbarLeavesTheApplicationActive) {
     EXPECT_EQ(GetActiveWindow(), application.handle());
 }
 
+TEST_F(PocketPcShell, TodayScreenStaysBehindWindowsWhenActivated) {
+    auto shell = ce::shell::PocketPcShell::boot(*device_);
+    RecordingWindow application(u"Application", WS_POPUP | WS_VISIBLE);
+    SetForegroundWindow(application.handle());
+    SetForegroundWindow(shell->desktop());
+    settle();
+    EXPECT_EQ(GetForegroundWindow(), shell->desktop());
+    EXPECT_EQ(GetWindow(shell->desktop(), GW_HWNDLAST), shell->desktop()) << "last in the Z order";
+}
+
 TEST_F(PocketPcShell, EndingTheShellRemovesItsWindows) {
     auto shell = ce::shell::PocketPcShell::boot(*device_);
     HWND taskbar = shell->taskbar();
