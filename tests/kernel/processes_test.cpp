@@ -113,6 +113,21 @@ TEST_F(ProcessTest, ProgramSeesItsOwnImageCommandLineAndShowState) {
               u"image constructed\r\npath \\Windows\\Hueprobe.exe own-instance no-previous show\r\nimage destroyed\r\n");
 }
 
+TEST_F(ProcessTest, WaitForAProcessThatCannotEndStopsWithAReason) {
+    HANDLE go = CreateEventW(nullptr, TRUE, FALSE, u"probe go");
+    DWORD id = start(u"wait probe go");
+    DWORD code = 1234;
+    EXPECT_FALSE(launcher().waitForExit(id, &code));
+    EXPECT_EQ(code, static_cast<DWORD>(STILL_ACTIVE));
+    EXPECT_NE(launcher().lastFailure().find("process " + std::to_string(id) + " did not end"), std::string::npos)
+        << launcher().lastFailure();
+    SetEvent(go);
+    EXPECT_TRUE(launcher().waitForExit(id, &code));
+    EXPECT_EQ(code, 1u);
+    EXPECT_FALSE(launcher().waitForExit(0xDEAD, &code));
+    CloseHandle(go);
+}
+
 TEST_F(ProcessTest, ProcessHandleIsSignalledAtExitWithTheExitCode) {
     HANDLE go = CreateEventW(nullptr, TRUE, FALSE, u"probe go");
     DWORD id = start(u"wait probe go");

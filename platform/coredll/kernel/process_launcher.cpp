@@ -160,16 +160,29 @@ DWORD ProcessLauncher::runMainThread(EmulatedProcess& process, std::string hostI
 }
 
 bool ProcessLauncher::waitForExit(DWORD processId, DWORD* exitCode) {
-    std::unique_lock<std::mutex> lock(device_.mutex());
-    EmulatedProcess* process = device_.findProcessLocked(processId);
-    if (!process) return false;
-    try {
-        device_.block(lock, true, INFINITE, [process] { return process->ended; }, "waiting for a process to end");
-    } catch (const ThreadAbort&) {
-        return false;
+    auto endedLocked = [&](EmulatedProcess& process) {
+        if (exitCode) *exitCode = process.exitCode;
+        return process.ended;
+    };
+    {
+        std::lock_guard<std::mutex> lock(device_.mutex());
+        EmulatedProcess* process = device_.findProcessLocked(processId);
+        if (!process) {
+            lastFailure_ = "no process " + std::to_string(processId);
+            return false;
+        }
+        if (endedLocked(*process)) return true;
     }
-    if (exitCode) *exitCode = process->exitCode;
-    return true;
+    // A process ends only by running, so once the whole device is idle (or
+    // stuck) with the process still there, it will not end by itself.
+    std::string reason;
+    bool idle = device_.waitForIdle(std::chrono::seconds(20), &reason);
+    std::lock_guard<std::mutex> lock(device_.mutex());
+    EmulatedProcess* process = device_.findProcessLocked(processId);
+    if (endedLocked(*process)) return true;
+    lastFailure_ = "process " + std::to_string(processId) + " did not end: " +
+                   (idle ? std::string("every thread waits with nothing left to do") : reason);
+    return false;
 }
 
 HANDLE ProcessLauncher::openProcessHandle(DWORD processId) {

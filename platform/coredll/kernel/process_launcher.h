@@ -27,8 +27,10 @@ public:
     DWORD start(const std::string& hostImage, std::u16string devicePath, std::u16string commandLine);
     std::string lastFailure() const;
 
-    // Blocks the calling thread (counted as idle) until the process ended.
-    // False for an unknown id or when the device shuts down.
+    // Lets the device run until the process has ended. False (see
+    // lastFailure) for an unknown id, or when the device became idle,
+    // deadlocked or stayed busy for 20 s with the process still alive, so a
+    // stuck program stops the caller with a reason instead of hanging it.
     bool waitForExit(DWORD processId, DWORD* exitCode);
     // A new HANDLE to the process for WaitForSingleObject and
     // GetExitCodeProcess; NULL for an unknown id. Close with CloseHandle.
