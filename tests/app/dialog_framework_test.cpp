@@ -8,6 +8,8 @@
 
 #include <aygshell.h>
 
+#include <algorithm>
+
 namespace {
 
 RECT WindowRectangle(HWND window) {
@@ -205,6 +207,79 @@ TEST_F(FrameworkTest, EachDialogKeepsItsOwnInputPanelStateAcrossActivations) {
     EXPECT_TRUE(raisedAgainOnReturn);
     EXPECT_TRUE(recordSawPanelChange);
     DestroyWindow(other);
+}
+
+class FailingExchangeDialog : public ProbeDialog {
+public:
+    using ProbeDialog::ProbeDialog;
+
+protected:
+    void DoDataExchange(CDataExchange* exchange) override { exchange->Fail(); }
+};
+
+TEST_F(FrameworkTest, FailedDataExchangeEndsTheDialogWithMinusOne) {
+    FailingExchangeDialog dialog(IDD_HIDDEN_PROBE);
+    EXPECT_EQ(dialog.DoModal(), -1);
+    EXPECT_EQ(dialog.m_hWnd, nullptr);
+}
+
+TEST_F(FrameworkTest, MainWindowIsForgottenWhenItsWindowIsDestroyed) {
+    CWinApp application;
+    ProbeDialog dialog(IDD_HIDDEN_PROBE);
+    application.m_pMainWnd = &dialog;
+    bool mainWhileRunning = false;
+    dialog.afterBaseInit = [&](ProbeDialog& self) {
+        mainWhileRunning = AfxGetMainWnd() == &self;
+        self.PostMessage(WM_COMMAND, IDOK);
+    };
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_TRUE(mainWhileRunning);
+    EXPECT_EQ(application.m_pMainWnd, nullptr);
+}
+
+struct CentreCase {
+    const char* name;
+    bool withOwner;
+    RECT ownerArea;
+};
+
+TEST_F(FrameworkTest, CenterWindowCentresOverTheOwnerOrTheScreenAndStaysOnScreen) {
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    const CentreCase cases[] = {
+        {"no owner: the screen", false, RECT{}},
+        {"owner in the middle", true, RECT{20, 60, 180, 220}},
+        {"owner in the bottom right corner", true, RECT{200, 290, 240, 320}},
+    };
+    for (const CentreCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        HWND owner = c.withOwner ? CreateRecordingOwner(c.ownerArea) : nullptr;
+        CWnd ownerObject;
+        if (owner) ownerObject.Attach(owner);
+        ProbeDialog dialog(IDD_HIDDEN_PROBE, owner ? &ownerObject : nullptr);
+        RECT before{}, after{};
+        dialog.beforeBaseInit = [](ProbeDialog& self) { self.m_bFullScreen = FALSE; };
+        dialog.afterBaseInit = [&](ProbeDialog& self) {
+            before = WindowRectangle(self.m_hWnd);
+            self.CenterWindow(CWnd::GetDesktopWindow());
+            after = WindowRectangle(self.m_hWnd);
+            self.PostMessage(WM_COMMAND, IDOK);
+        };
+        EXPECT_EQ(dialog.DoModal(), IDOK);
+
+        const int dialogWidth = before.right - before.left;
+        const int dialogHeight = before.bottom - before.top;
+        RECT centreOn = c.withOwner ? c.ownerArea : RECT{0, 0, width, height};
+        int left = (centreOn.left + centreOn.right) / 2 - dialogWidth / 2;
+        int top = (centreOn.top + centreOn.bottom) / 2 - dialogHeight / 2;
+        left = std::min(std::max(left, 0), width - dialogWidth);
+        top = std::min(std::max(top, 0), height - dialogHeight);
+        ExpectRectangle(after, RECT{left, top, left + dialogWidth, top + dialogHeight});
+        if (owner) {
+            ownerObject.Detach();
+            DestroyWindow(owner);
+        }
+    }
 }
 
 struct OwnerCase {

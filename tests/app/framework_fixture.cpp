@@ -27,13 +27,14 @@ FrameworkTest::~FrameworkTest() {
     device_.reset();
 }
 
-HWND FrameworkTest::CreateRecordingOwner() {
+HWND FrameworkTest::CreateRecordingOwner(RECT area) {
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = &RecordingOwnerProcedure;
     windowClass.lpszClassName = u"RecordingOwner";
     windowClass.hbrBackground = GetSysColorBrush(COLOR_WINDOW);
     RegisterClassW(&windowClass);
-    HWND owner = CreateWindowExW(0, u"RecordingOwner", u"Owner", WS_POPUP | WS_VISIBLE, 0, 0, 200, 200, nullptr,
+    HWND owner = CreateWindowExW(0, u"RecordingOwner", u"Owner", WS_POPUP | WS_VISIBLE, area.left, area.top,
+                                 area.right - area.left, area.bottom - area.top, nullptr,
                                  nullptr, nullptr, nullptr);
     SetActiveWindow(owner);
     return owner;

@@ -19,7 +19,7 @@ protected:
 
     // A visible top-level window that records what the end of a modal run
     // does to it (enabled, activated) in events.
-    HWND CreateRecordingOwner();
+    HWND CreateRecordingOwner(RECT area = RECT{0, 0, 200, 200});
 
 public:
     // Shared with window procedures, which have no test object.
