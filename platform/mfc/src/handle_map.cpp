@@ -12,9 +12,21 @@ std::map<HWND, CWnd*>& PermanentWindows() {
     return windows;
 }
 
-std::map<HWND, std::unique_ptr<CWnd>>& TemporaryWindows() {
-    static std::map<HWND, std::unique_ptr<CWnd>> windows;
-    return windows;
+// Temporaries are let go of their handles before they are freed, so that
+// freeing them never consults the permanent map, whatever the order in which
+// the image's statics go.
+struct TemporaryTable {
+    std::map<HWND, std::unique_ptr<CWnd>> windows;
+    void clear() {
+        for (auto& entry : windows) entry.second->m_hWnd = nullptr;
+        windows.clear();
+    }
+    ~TemporaryTable() { clear(); }
+};
+
+TemporaryTable& Temporaries() {
+    static TemporaryTable table;
+    return table;
 }
 
 }  // namespace
@@ -29,7 +41,7 @@ CWnd* AfxLookupPermanentWindow(HWND hWnd) {
 }
 
 CWnd* AfxTemporaryWindow(HWND hWnd) {
-    auto& temporaries = TemporaryWindows();
+    auto& temporaries = Temporaries().windows;
     auto found = temporaries.find(hWnd);
     if (found != temporaries.end()) return found->second.get();
     auto object = std::make_unique<CWnd>();
@@ -38,8 +50,4 @@ CWnd* AfxTemporaryWindow(HWND hWnd) {
     return temporaries.emplace(hWnd, std::move(object)).first->second.get();
 }
 
-void AfxDeleteTemporaryWindows() {
-    auto& temporaries = TemporaryWindows();
-    for (auto& entry : temporaries) entry.second->m_hWnd = nullptr;
-    temporaries.clear();
-}
+void AfxDeleteTemporaryWindows() { Temporaries().clear(); }
