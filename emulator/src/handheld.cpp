@@ -69,6 +69,8 @@ public:
               options.realTime ? ce::ClockMode::Realtime : ce::ClockMode::Virtual})) {}
 
     ~EmulatedHandheld() override {
+        // Programs cut off by switching the device off do not "exit".
+        setProgramExitListener({});
         // Every emulated thread is stopped before the shells' records go.
         device_.reset();
     }

@@ -74,7 +74,8 @@ void ShellThread::waitLocked(std::unique_lock<std::mutex>& lock, const std::func
     for (;;) {
         windows_.handleIncomingSendsLocked(lock, queue);
         if (done()) break;
-        device_.block(lock, false, INFINITE, [&] { return done() || !queue.incomingSends.empty(); }, reason);
+        if (!device_.block(lock, false, INFINITE, [&] { return done() || !queue.incomingSends.empty(); }, reason))
+            break;  // the device is shutting down under this thread
     }
     progress_->waiter = nullptr;
 }

@@ -86,12 +86,17 @@ TEST(DeviceTest, TeardownAbortsBlockedThreadsAndJoinsThem) {
     {
         Device device;
         struct Sentinel {
+            Device& device;
             std::atomic<bool>& flag;
-            ~Sentinel() { flag = true; }
+            // Waiting again while the abort unwinds must not end the process.
+            ~Sentinel() {
+                std::unique_lock<std::mutex> lock(device.mutex());
+                flag = !device.block(lock, true, INFINITE, [] { return false; }, "cleanup");
+            }
         };
         std::lock_guard<std::mutex> lock(device.mutex());
         device.startThreadLocked(device.hostProcessLocked(), [&] {
-            Sentinel sentinel{unwound};
+            Sentinel sentinel{device, unwound};
             std::unique_lock<std::mutex> lock(device.mutex());
             device.block(lock, true, INFINITE, [] { return false; }, "forever");
             return DWORD{0};

@@ -1,6 +1,7 @@
 #include "device/device.h"
 
 #include <algorithm>
+#include <exception>
 #include <sstream>
 #include <stdexcept>
 
@@ -203,6 +204,10 @@ bool Device::block(std::unique_lock<std::mutex>& lock, bool idle, DWORD timeoutM
     for (;;) {
         if (shuttingDown_) {
             self.blocked = false;
+            // A wait reached while the abort already unwinds this thread (from
+            // a destructor, say) just fails: a second exception would end
+            // the whole host process.
+            if (std::uncaught_exceptions() > 0) return false;
             throw ThreadAbort{};
         }
         if (ready()) {

@@ -83,7 +83,8 @@ public:
     // Blocks the calling emulated thread until ready() holds (true) or the
     // timeout in platform milliseconds ran out (false). idle says whether
     // the thread has nothing to do while blocked here. Throws ThreadAbort
-    // when the device shuts down. Lock held through lock.
+    // when the device shuts down (returns false instead while the thread is
+    // already unwinding). Lock held through lock.
     bool block(std::unique_lock<std::mutex>& lock, bool idle, DWORD timeoutMs, const std::function<bool()>& ready,
                const char* reason);
     // Makes a blocked thread re-check its condition. Lock held.

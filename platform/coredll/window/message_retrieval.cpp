@@ -97,7 +97,8 @@ int WindowManager::retrieve(MSG* out, HWND filter, UINT first, UINT last, UINT r
             if (remove) queue.posted.erase(entry);
             queue.messageTime = out->time;
             queue.messagePosition = out->pt;
-            return 1;
+            // A WM_QUIT posted to the thread ends GetMessage's loop like PostQuitMessage's.
+            return wait && out->message == WM_QUIT ? 0 : 1;
         }
         if (restart) continue;
 
@@ -114,8 +115,12 @@ int WindowManager::retrieve(MSG* out, HWND filter, UINT first, UINT last, UINT r
             }
         }
         if (!wait) return -1;
-        device_.block(lock, true, INFINITE, [&] { return hasMessageForLocked(queue, self, filter, first, last); },
-                      "GetMessage");
+        if (!device_.block(lock, true, INFINITE,
+                           [&] { return hasMessageForLocked(queue, self, filter, first, last); }, "GetMessage")) {
+            // The device is shutting down under this thread: end its message loop.
+            *out = MSG{nullptr, WM_QUIT, 0, 0, static_cast<DWORD>(device_.nowLocked()), penPosition_};
+            return 0;
+        }
     }
 }
 
@@ -126,8 +131,9 @@ BOOL WindowManager::waitMessage() {
     for (;;) {
         if (handleIncomingSendsLocked(lock, queue)) return TRUE;
         if (hasMessageForLocked(queue, self, nullptr, 0, 0)) return TRUE;
-        device_.block(lock, true, INFINITE, [&] { return hasMessageForLocked(queue, self, nullptr, 0, 0); },
-                      "WaitMessage");
+        if (!device_.block(lock, true, INFINITE, [&] { return hasMessageForLocked(queue, self, nullptr, 0, 0); },
+                           "WaitMessage"))
+            return FALSE;
     }
 }
 

@@ -40,12 +40,13 @@ LRESULT WindowManager::send(HWND handle, UINT message, WPARAM wParam, LPARAM lPa
     ThreadQueue& ownQueue = queueOfLocked(self);
     DWORD savedError = self.lastError;
     for (;;) {
-        device_.block(
+        bool woken = device_.block(
             lock, false, INFINITE,
             [&] { return record->replied || !ownQueue.incomingSends.empty() || receiver->finished; },
             "SendMessage");
         if (record->replied) break;
-        if (receiver->finished) {
+        // Not woken: the device is shutting down under this thread.
+        if (!woken || receiver->finished) {
             auto& pending = receiverQueue.incomingSends;
             pending.erase(std::remove(pending.begin(), pending.end(), record), pending.end());
             break;
