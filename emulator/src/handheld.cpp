@@ -6,6 +6,7 @@
 #include "kernel/debug_output.h"
 #include "kernel/module_registry.h"
 #include "kernel/process_launcher.h"
+#include "kernel/text_conversion.h"
 #include "shell/pocket_pc_shell.h"
 #include "shell/windows_mobile_shell.h"
 #include "window/window_manager.h"
@@ -28,32 +29,6 @@
 namespace ceemu {
 
 namespace {
-
-std::string toUtf8(const std::u16string& text) {
-    std::string result;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        std::uint32_t code = text[i];
-        if (code >= 0xD800 && code < 0xDC00 && i + 1 < text.size()) {
-            code = 0x10000 + ((code - 0xD800) << 10) + (text[++i] - 0xDC00);
-        }
-        if (code < 0x80) {
-            result += static_cast<char>(code);
-        } else if (code < 0x800) {
-            result += static_cast<char>(0xC0 | (code >> 6));
-            result += static_cast<char>(0x80 | (code & 0x3F));
-        } else if (code < 0x10000) {
-            result += static_cast<char>(0xE0 | (code >> 12));
-            result += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-            result += static_cast<char>(0x80 | (code & 0x3F));
-        } else {
-            result += static_cast<char>(0xF0 | (code >> 18));
-            result += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-            result += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-            result += static_cast<char>(0x80 | (code & 0x3F));
-        }
-    }
-    return result;
-}
 
 std::string lowercase(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
@@ -141,7 +116,7 @@ public:
         HWND menuBar = windowsMobileShell_ ? windowsMobileShell_->menuBar() : nullptr;
         std::vector<WindowLine> lines;
         for (const auto& info : device_->get<ce::WindowManager>().snapshot()) {
-            lines.push_back({info.window, info.depth, toUtf8(info.className), toUtf8(info.text), info.rect,
+            lines.push_back({info.window, info.depth, ce::toUtf8(info.className), ce::toUtf8(info.text), info.rect,
                              info.visible, info.enabled, info.isDesktop, info.window == menuBar});
         }
         return lines;
@@ -177,7 +152,7 @@ public:
 
     IoctlResult ioctl(const std::string& deviceName, std::uint32_t code, std::uint32_t length) override {
         IoctlResult result{false, FALSE, 0, std::vector<unsigned char>(length, 0)};
-        std::u16string name(deviceName.begin(), deviceName.end());
+        std::u16string name = ce::toUtf16(deviceName);
         HANDLE file = CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
         if (file == INVALID_HANDLE_VALUE) {
             result.lastError = GetLastError();
@@ -225,8 +200,7 @@ public:
             *error = "this device has no stream drivers";
             return false;
         }
-        return device_->get<ce::DeviceManager>().deactivate(std::u16string(deviceName.begin(), deviceName.end()),
-                                                            error);
+        return device_->get<ce::DeviceManager>().deactivate(ce::toUtf16(deviceName), error);
     }
 
     bool loadDevice(std::string* error) override {
