@@ -1,7 +1,7 @@
 // Constants for resource scripts. The resource build runs the C
 // preprocessor with RC_INVOKED defined; <windows.h> then gives a script this
 // file only, since the C++ declarations mean nothing to the resource
-// compiler. The values are the same as in winuser.h.
+// compiler. winuser.h includes this file, so each value is defined once.
 #pragma once
 
 // Window styles
