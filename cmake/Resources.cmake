@@ -63,7 +63,9 @@ function(handheld_embed_resources target rc_file)
     OUTPUT "${res_file}"
     COMMAND ${CMAKE_C_COMPILER} -E -P -x c -DRC_INVOKED ${preprocessor_includes}
             -MD -MF "${dep_file}" -MT "${res_file}" "${script}" -o "${preprocessed}"
-    COMMAND ${LLVM_RC} /no-preprocess ${compiler_includes} /fo "${res_file}" "${preprocessed}"
+    # "--" ends the options: on this host an absolute input path such as
+    # /check/... would otherwise read as the /C (code page) option.
+    COMMAND ${LLVM_RC} /no-preprocess ${compiler_includes} /fo "${res_file}" -- "${preprocessed}"
     DEPENDS "${script}" ${named_files} ${embed_DEPENDS}
     DEPFILE "${dep_file}"
     WORKING_DIRECTORY "${work_dir}"
