@@ -11,23 +11,16 @@ constexpr COLORREF kButtonColour = RGB(64, 88, 136);
 constexpr COLORREF kKeyboardColour = RGB(255, 255, 255);
 
 // A keyboard outline; filled while the panel is raised.
-void paintButton(HWND button) {
-    PAINTSTRUCT paint{};
-    HDC dc = BeginPaint(button, &paint);
-    RECT client{};
-    GetClientRect(button, &client);
+void paintButton(HDC dc, const RECT& client) {
     paintLabelledArea(dc, client, kButtonColour, kKeyboardColour, nullptr);
     RECT keyboard = client;
     InflateRect(&keyboard, -8, -7);
-    HBRUSH outline = CreateSolidBrush(kKeyboardColour);
-    FillRect(dc, &keyboard, outline);
+    paintLabelledArea(dc, keyboard, kKeyboardColour, kKeyboardColour, nullptr);
     if (!InputPanel::current().raised()) {
         RECT inside = keyboard;
         InflateRect(&inside, -2, -2);
         paintLabelledArea(dc, inside, kButtonColour, kKeyboardColour, nullptr);
     }
-    DeleteObject(outline);
-    EndPaint(button, &paint);
 }
 
 }  // namespace
@@ -35,13 +28,8 @@ void paintButton(HWND button) {
 LRESULT CALLBACK InputPanelButtonProcedure(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_PAINT:
-        paintButton(button);
+        paintCycle(button, paintButton);
         return 0;
-    case WM_ACTIVATE:
-        handBackActivation(wParam, lParam);
-        return 0;
-    case WM_MOUSEACTIVATE:
-        return MA_NOACTIVATE;
     case WM_LBUTTONDOWN: {
         InputPanel& panel = InputPanel::current();
         panel.setRaised(!panel.raised());
@@ -49,7 +37,7 @@ LRESULT CALLBACK InputPanelButtonProcedure(HWND button, UINT message, WPARAM wPa
         return 0;
     }
     default:
-        return DefWindowProcW(button, message, wParam, lParam);
+        return shellBarDefaultProcedure(button, message, wParam, lParam);
     }
 }
 

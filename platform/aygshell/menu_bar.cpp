@@ -15,11 +15,7 @@ constexpr COLORREF kSoftKeyTextColour = RGB(255, 255, 255);
 
 // The bar's window text holds its soft-key labels, left and right, separated
 // by a tab; an empty bar has no text.
-void paintMenuBar(HWND bar) {
-    PAINTSTRUCT paint{};
-    HDC dc = BeginPaint(bar, &paint);
-    RECT client{};
-    GetClientRect(bar, &client);
+void paintMenuBar(HWND bar, HDC dc, const RECT& client) {
     paintLabelledArea(dc, client, kMenuBarColour, kSoftKeyTextColour, nullptr);
 
     WCHAR text[128] = {};
@@ -34,12 +30,8 @@ void paintMenuBar(HWND bar) {
     int third = (client.right - client.left) / 3;
     RECT left{client.left, client.top, client.left + third, client.bottom};
     RECT right{client.right - third, client.top, client.right, client.bottom};
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, kSoftKeyTextColour);
-    if (text[0]) DrawTextW(dc, text, -1, &left, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    if (rightLabel && rightLabel[0])
-        DrawTextW(dc, rightLabel, -1, &right, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    EndPaint(bar, &paint);
+    drawLabel(dc, left, kSoftKeyTextColour, text);
+    drawLabel(dc, right, kSoftKeyTextColour, rightLabel);
 }
 
 }  // namespace
@@ -47,21 +39,16 @@ void paintMenuBar(HWND bar) {
 LRESULT CALLBACK MenuBarProcedure(HWND bar, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_PAINT:
-        paintMenuBar(bar);
+        paintCycle(bar, [bar](HDC dc, const RECT& client) { paintMenuBar(bar, dc, client); });
         return 0;
-    case WM_ACTIVATE:
-        handBackActivation(wParam, lParam);
-        return 0;
-    case WM_MOUSEACTIVATE:
-        // Tapping a bar must not take activation from the window it serves.
-        return MA_NOACTIVATE;
     case WM_SETTEXT: {
         LRESULT result = DefWindowProcW(bar, message, wParam, lParam);
         InvalidateRect(bar, nullptr, TRUE);
         return result;
     }
     default:
-        return DefWindowProcW(bar, message, wParam, lParam);
+        // Tapping a bar must not take activation from the window it serves.
+        return shellBarDefaultProcedure(bar, message, wParam, lParam);
     }
 }
 

@@ -2,11 +2,7 @@
 
 namespace ce::aygshell {
 
-void paintLabelledArea(HDC dc, const RECT& area, COLORREF background, COLORREF textColor, const WCHAR* label,
-                       UINT format) {
-    HBRUSH brush = CreateSolidBrush(background);
-    FillRect(dc, &area, brush);
-    DeleteObject(brush);
+void drawLabel(HDC dc, const RECT& area, COLORREF textColor, const WCHAR* label, UINT format) {
     if (!label || !label[0]) return;
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, textColor);
@@ -14,15 +10,18 @@ void paintLabelledArea(HDC dc, const RECT& area, COLORREF background, COLORREF t
     DrawTextW(dc, label, -1, &textArea, format | DT_NOPREFIX);
 }
 
+void paintLabelledArea(HDC dc, const RECT& area, COLORREF background, COLORREF textColor, const WCHAR* label,
+                       UINT format) {
+    HBRUSH brush = CreateSolidBrush(background);
+    FillRect(dc, &area, brush);
+    DeleteObject(brush);
+    drawLabel(dc, area, textColor, label, format);
+}
+
 void paintWindowWithText(HWND window, COLORREF background, COLORREF textColor) {
-    PAINTSTRUCT paint{};
-    HDC dc = BeginPaint(window, &paint);
-    RECT client{};
-    GetClientRect(window, &client);
     WCHAR text[128] = {};
     GetWindowTextW(window, text, 128);
-    paintLabelledArea(dc, client, background, textColor, text);
-    EndPaint(window, &paint);
+    paintCycle(window, [&](HDC dc, const RECT& client) { paintLabelledArea(dc, client, background, textColor, text); });
 }
 
 }  // namespace ce::aygshell

@@ -34,10 +34,18 @@ HWND inputPanelButtonOf(HWND menuBar) {
     return nullptr;
 }
 
-void handBackActivation(WPARAM wParam, LPARAM lParam) {
-    HWND previous = reinterpret_cast<HWND>(lParam);
-    if (LOWORD(wParam) == WA_INACTIVE || !previous || !IsWindowVisible(previous)) return;
-    SetForegroundWindow(previous);
+LRESULT shellBarDefaultProcedure(HWND bar, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_MOUSEACTIVATE:
+        return MA_NOACTIVATE;
+    case WM_ACTIVATE: {
+        HWND previous = reinterpret_cast<HWND>(lParam);
+        if (LOWORD(wParam) != WA_INACTIVE && previous && IsWindowVisible(previous)) SetForegroundWindow(previous);
+        return 0;
+    }
+    default:
+        return DefWindowProcW(bar, message, wParam, lParam);
+    }
 }
 
 bool hasClass(HWND window, const WCHAR* className) {

@@ -31,17 +31,13 @@ HWND createDesktop(WNDPROC procedure, const RECT& area) {
 }
 
 void paintTodayScreen(HWND desktop) {
-    PAINTSTRUCT paint{};
-    HDC dc = BeginPaint(desktop, &paint);
-    RECT client{};
-    GetClientRect(desktop, &client);
-    aygshell::paintLabelledArea(dc, client, kTodayBackground, kHeadingColour, nullptr);
-    RECT heading{client.left + 6, client.top, client.right, client.top + kHeadingHeight};
-    aygshell::paintLabelledArea(dc, heading, kTodayBackground, kHeadingColour, kDesktopTitle,
-                                DT_LEFT | DT_VCENTER | DT_SINGLELINE);
-    RECT rule{client.left, client.top + kHeadingHeight, client.right, client.top + kHeadingHeight + 2};
-    aygshell::paintLabelledArea(dc, rule, kHeadingColour, kHeadingColour, nullptr);
-    EndPaint(desktop, &paint);
+    aygshell::paintCycle(desktop, [](HDC dc, const RECT& client) {
+        aygshell::paintLabelledArea(dc, client, kTodayBackground, kHeadingColour, nullptr);
+        RECT heading{client.left + 6, client.top, client.right, client.top + kHeadingHeight};
+        aygshell::drawLabel(dc, heading, kHeadingColour, kDesktopTitle, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+        RECT rule{client.left, client.top + kHeadingHeight, client.right, client.top + kHeadingHeight + 2};
+        aygshell::paintLabelledArea(dc, rule, kHeadingColour, kHeadingColour, nullptr);
+    });
 }
 
 }  // namespace ce::shell

@@ -33,23 +33,13 @@ void refresh(HWND taskbar) {
     InvalidateRect(taskbar, nullptr, TRUE);
 }
 
-void paint(HWND taskbar) {
-    PAINTSTRUCT paintCycle{};
-    HDC dc = BeginPaint(taskbar, &paintCycle);
-    RECT client{};
-    GetClientRect(taskbar, &client);
+void paint(HWND taskbar, HDC dc, const RECT& client) {
     paintLabelledArea(dc, client, kTaskbarColour, kTitleColour, nullptr);
     WCHAR title[128] = {};
     GetWindowTextW(taskbar, title, 128);
     RECT titleArea{client.left + kTitleMargin, client.top, client.right - kOkButtonWidth - kTitleMargin, client.bottom};
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, kTitleColour);
-    DrawTextW(dc, title, -1, &titleArea, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    if (okTarget(taskbar)) {
-        RECT button = taskbarOkButtonRect(taskbar);
-        paintLabelledArea(dc, button, kTitleColour, kTaskbarColour, u"ok");
-    }
-    EndPaint(taskbar, &paintCycle);
+    drawLabel(dc, titleArea, kTitleColour, title, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+    if (okTarget(taskbar)) paintLabelledArea(dc, taskbarOkButtonRect(taskbar), kTitleColour, kTaskbarColour, u"ok");
 }
 
 void tap(HWND taskbar, LPARAM position) {
@@ -66,18 +56,13 @@ LRESULT CALLBACK TaskbarProcedure(HWND taskbar, UINT message, WPARAM wParam, LPA
         refresh(taskbar);
         return 0;
     case WM_PAINT:
-        paint(taskbar);
+        paintCycle(taskbar, [taskbar](HDC dc, const RECT& client) { paint(taskbar, dc, client); });
         return 0;
-    case WM_ACTIVATE:
-        handBackActivation(wParam, lParam);
-        return 0;
-    case WM_MOUSEACTIVATE:
-        return MA_NOACTIVATE;
     case WM_LBUTTONDOWN:
         tap(taskbar, lParam);
         return 0;
     default:
-        return DefWindowProcW(taskbar, message, wParam, lParam);
+        return shellBarDefaultProcedure(taskbar, message, wParam, lParam);
     }
 }
 

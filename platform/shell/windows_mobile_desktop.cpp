@@ -2,6 +2,7 @@
 
 #include "desktop_panes.h"
 #include "desktop_window.h"
+#include "pocket_pc_desktop.h"
 
 #include <aygshell.h>
 #include <aygshell/shell_geometry.h>
@@ -40,14 +41,10 @@ LRESULT CALLBACK WindowsMobileDesktopProcedure(HWND desktop, UINT message, WPARA
     case WM_SIZE:
         layOutContainer(desktop);
         return 0;
-    case WM_WINDOWPOSCHANGING:
-        keepBehindOtherWindows(lParam);
-        return 0;
-    case WM_PAINT:
-        paintTodayScreen(desktop);
-        return 0;
     default:
-        return DefWindowProcW(desktop, message, wParam, lParam);
+        // Otherwise it behaves as the Pocket PC desktop: behind everything,
+        // painted as the Today screen.
+        return PocketPcDesktopProcedure(desktop, message, wParam, lParam);
     }
 }
 

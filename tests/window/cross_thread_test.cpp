@@ -73,6 +73,35 @@ protected:
         device.waitForIdle(std::chrono::seconds(10), &reason);
         return thread;
     }
+
+    // A worker sends to owner's window while the owner thread is blocked before
+    // its message loop; once every thread waits, the owner is released. Returns
+    // what the send returned, or -1 when it returned before the release.
+    LRESULT sendWhileOwnerIsBlocked(Owner& owner) {
+        owner.blockBeforeLoop = true;
+        owner.release = CreateEvent(nullptr, TRUE, FALSE, nullptr);
+        HANDLE thread = start(owner);
+        std::atomic<LRESULT> result{-1};
+        struct Send {
+            HWND window;
+            std::atomic<LRESULT>* result;
+        } send{owner.window, &result};
+        HANDLE sender = CreateThread(
+            nullptr, 0,
+            [](LPVOID parameter) -> DWORD {
+                auto& send = *static_cast<Send*>(parameter);
+                *send.result = SendMessage(send.window, kDouble, 3, 0);
+                return 0;
+            },
+            &send, 0, nullptr);
+        // Every thread now waits: the sender for a reply, the owner for the event.
+        device.waitForIdle(std::chrono::seconds(10));
+        if (result.load() != -1) ADD_FAILURE() << "the send returned before the owner could answer";
+        SetEvent(owner.release);
+        WaitForSingleObject(sender, INFINITE);
+        for (HANDLE handle : {thread, sender, owner.release}) CloseHandle(handle);
+        return result.load();
+    }
 };
 
 TEST_F(CrossThreadTest, SendRunsTheProcedureOnTheOwnerThreadAndReturnsItsResult) {
@@ -152,55 +181,13 @@ TEST_F(CrossThreadTest, ReplacingTheProcedureOfAnotherThreadsWindowTakesEffectAt
 
 TEST_F(CrossThreadTest, SendToAWindowDestroyedBeforeReplyingReturnsZero) {
     Owner owner;
-    owner.blockBeforeLoop = true;
     owner.destroyAfterRelease = true;
-    owner.release = CreateEvent(nullptr, TRUE, FALSE, nullptr);
-    HANDLE thread = start(owner);
-    std::atomic<LRESULT> result{-1};
-    struct Send {
-        HWND window;
-        std::atomic<LRESULT>* result;
-    } send{owner.window, &result};
-    HANDLE sender = CreateThread(
-        nullptr, 0,
-        [](LPVOID parameter) -> DWORD {
-            auto& send = *static_cast<Send*>(parameter);
-            *send.result = SendMessage(send.window, kDouble, 3, 0);
-            return 0;
-        },
-        &send, 0, nullptr);
-    // Every thread now waits: the sender for a reply, the owner for the event.
-    device.waitForIdle(std::chrono::seconds(10));
-    EXPECT_EQ(result.load(), -1);
-    SetEvent(owner.release);
-    WaitForSingleObject(sender, INFINITE);
-    EXPECT_EQ(result.load(), 0);
-    for (HANDLE handle : {thread, sender, owner.release}) CloseHandle(handle);
+    EXPECT_EQ(sendWhileOwnerIsBlocked(owner), 0);
 }
 
 TEST_F(CrossThreadTest, SendToAThreadThatEndsBeforeReplyingReturnsZero) {
-    Owner owner;
-    owner.blockBeforeLoop = true;
-    owner.release = CreateEvent(nullptr, TRUE, FALSE, nullptr);
-    HANDLE thread = start(owner);
-    std::atomic<LRESULT> result{-1};
-    struct Send {
-        HWND window;
-        std::atomic<LRESULT>* result;
-    } send{owner.window, &result};
-    HANDLE sender = CreateThread(
-        nullptr, 0,
-        [](LPVOID parameter) -> DWORD {
-            auto& send = *static_cast<Send*>(parameter);
-            *send.result = SendMessage(send.window, kDouble, 3, 0);
-            return 0;
-        },
-        &send, 0, nullptr);
-    device.waitForIdle(std::chrono::seconds(10));
-    SetEvent(owner.release);  // the owner ends without ever reading its queue
-    WaitForSingleObject(sender, INFINITE);
-    EXPECT_EQ(result.load(), 0);
-    for (HANDLE handle : {thread, sender, owner.release}) CloseHandle(handle);
+    Owner owner;  // ends without ever reading its queue
+    EXPECT_EQ(sendWhileOwnerIsBlocked(owner), 0);
 }
 
 TEST_F(CrossThreadTest, PostThreadMessageNeedsALiveThread) {

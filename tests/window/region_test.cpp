@@ -1,5 +1,5 @@
 // ce::Region: the set arithmetic the update and visible regions rely on.
-#include "window/region.h"
+#include "geometry/region.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "gdi/canvas.h"
 
-#include "gdi/rectangles.h"
+#include "geometry/rectangles.h"
 
 #include <algorithm>
 
@@ -50,40 +50,35 @@ void Canvas::fillRect(const RECT& logical, std::uint32_t rgb) {
     }
 }
 
-void Canvas::blendCoverage(int x, int y, const std::uint8_t* coverage, int width, int height, int pitch,
-                           std::uint32_t rgb) {
+template <typename BlendPixel>
+void Canvas::forEachVisiblePixel(int x, int y, int width, int height, BlendPixel blendPixel) {
     LONG left = addClamped(x, origin_.x);
     LONG top = addClamped(y, origin_.y);
     RECT target{left, top, addClamped(left, width), addClamped(top, height)};
     for (const RECT& clip : clip_) {
         RECT part = intersection(target, clip);
         for (LONG row = part.top; row < part.bottom; ++row) {
-            const std::uint8_t* source = coverage + std::ptrdiff_t(row - top) * pitch;
             std::uint32_t* pixel = at(part.left, row);
-            for (LONG column = part.left; column < part.right; ++column, ++pixel) {
-                unsigned alpha = source[column - left];
-                if (alpha) *pixel = blend(*pixel, rgb, alpha);
-            }
+            for (LONG column = part.left; column < part.right; ++column, ++pixel)
+                blendPixel(*pixel, column - left, row - top);
         }
     }
 }
 
+void Canvas::blendCoverage(int x, int y, const std::uint8_t* coverage, int width, int height, int pitch,
+                           std::uint32_t rgb) {
+    forEachVisiblePixel(x, y, width, height, [&](std::uint32_t& pixel, LONG column, LONG row) {
+        unsigned alpha = coverage[std::ptrdiff_t(row) * pitch + column];
+        if (alpha) pixel = blend(pixel, rgb, alpha);
+    });
+}
+
 void Canvas::blendArgb(int x, int y, const std::uint32_t* argb, int width, int height) {
-    LONG left = addClamped(x, origin_.x);
-    LONG top = addClamped(y, origin_.y);
-    RECT target{left, top, addClamped(left, width), addClamped(top, height)};
-    for (const RECT& clip : clip_) {
-        RECT part = intersection(target, clip);
-        for (LONG row = part.top; row < part.bottom; ++row) {
-            const std::uint32_t* source = argb + std::ptrdiff_t(row - top) * width;
-            std::uint32_t* pixel = at(part.left, row);
-            for (LONG column = part.left; column < part.right; ++column, ++pixel) {
-                std::uint32_t value = source[column - left];
-                unsigned alpha = value >> 24;
-                if (alpha) *pixel = blend(*pixel, value & 0xFFFFFF, alpha);
-            }
-        }
-    }
+    forEachVisiblePixel(x, y, width, height, [&](std::uint32_t& pixel, LONG column, LONG row) {
+        std::uint32_t value = argb[std::ptrdiff_t(row) * width + column];
+        unsigned alpha = value >> 24;
+        if (alpha) pixel = blend(pixel, value & 0xFFFFFF, alpha);
+    });
 }
 
 bool Canvas::contains(int x, int y) const {

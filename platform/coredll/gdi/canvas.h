@@ -38,6 +38,10 @@ private:
     Canvas(PixelView& view, POINT origin, std::vector<RECT> screenClip);
 
     std::uint32_t* at(LONG screenX, LONG screenY) const;
+    // Calls blendPixel(pixel, sourceColumn, sourceRow) for every visible pixel
+    // of a width x height source image whose top-left corner is logical (x, y).
+    template <typename BlendPixel>
+    void forEachVisiblePixel(int x, int y, int width, int height, BlendPixel blendPixel);
 
     PixelView* view_;
     POINT origin_;

@@ -1,6 +1,6 @@
 #include "gdi/graphics_handles.h"
 
-#include "gdi/rectangles.h"
+#include "geometry/region.h"
 #include "gdi/stock_objects.h"
 #include "gdi/system_colors.h"
 
@@ -17,7 +17,10 @@ std::uintptr_t key(const void* handle) { return reinterpret_cast<std::uintptr_t>
 
 std::shared_ptr<const std::vector<RECT>> normalisedClip(std::optional<std::vector<RECT>> clip) {
     if (!clip) return nullptr;
-    return std::make_shared<const std::vector<RECT>>(disjointRectangles(*clip));
+    // Disjoint, so blending never touches a pixel twice.
+    Region area;
+    for (const RECT& rect : *clip) area.unite(rect);
+    return std::make_shared<const std::vector<RECT>>(area.rects());
 }
 
 }  // namespace

@@ -1,8 +1,6 @@
 #include "kernel/event.h"
 
-#include "kernel/handle_table.h"
-#include "kernel/last_error.h"
-#include "kernel/text_conversion.h"
+#include "kernel/named_objects.h"
 
 #include <algorithm>
 
@@ -73,21 +71,9 @@ using ce::HandleTable;
 extern "C" HANDLE WINAPI CreateEventW(LPSECURITY_ATTRIBUTES, BOOL bManualReset, BOOL bInitialState, LPCWSTR lpName) {
     Device& device = Device::current();
     std::lock_guard<std::mutex> lock(device.mutex());
-    auto& handles = device.get<HandleTable>();
-    std::u16string name = ce::wideOrEmpty(lpName);
-    if (!name.empty()) {
-        if (auto existing = handles.findNamedLocked(name)) {
-            auto event = std::dynamic_pointer_cast<Event>(existing);
-            if (!event) {
-                ce::setLastErrorLocked(device, ERROR_INVALID_HANDLE);
-                return nullptr;
-            }
-            ce::setLastErrorLocked(device, ERROR_ALREADY_EXISTS);
-            return handles.insertLocked(event);
-        }
-    }
-    ce::setLastErrorLocked(device, ERROR_SUCCESS);
-    return handles.insertLocked(std::make_shared<Event>(bManualReset != FALSE, bInitialState != FALSE), name);
+    return ce::createOrOpenNamedLocked<Event>(device, lpName, [&] {
+        return std::make_shared<Event>(bManualReset != FALSE, bInitialState != FALSE);
+    });
 }
 
 // OpenEventW: an unknown name gives NULL with ERROR_FILE_NOT_FOUND; access rights are not enforced.

@@ -1,9 +1,7 @@
 #include "kernel/mutex.h"
 
 #include "device/device.h"
-#include "kernel/handle_table.h"
-#include "kernel/last_error.h"
-#include "kernel/text_conversion.h"
+#include "kernel/named_objects.h"
 
 namespace ce {
 
@@ -35,23 +33,11 @@ using ce::Mutex;
 extern "C" HANDLE WINAPI CreateMutexW(LPSECURITY_ATTRIBUTES, BOOL bInitialOwner, LPCWSTR lpName) {
     Device& device = Device::current();
     std::lock_guard<std::mutex> lock(device.mutex());
-    auto& handles = device.get<HandleTable>();
-    std::u16string name = ce::wideOrEmpty(lpName);
-    if (!name.empty()) {
-        if (auto existing = handles.findNamedLocked(name)) {
-            auto mutex = std::dynamic_pointer_cast<Mutex>(existing);
-            if (!mutex) {
-                ce::setLastErrorLocked(device, ERROR_INVALID_HANDLE);
-                return nullptr;
-            }
-            ce::setLastErrorLocked(device, ERROR_ALREADY_EXISTS);
-            return handles.insertLocked(mutex);
-        }
-    }
-    auto mutex = std::make_shared<Mutex>();
-    if (bInitialOwner) mutex->acquireLocked(device.currentThreadLocked());
-    ce::setLastErrorLocked(device, ERROR_SUCCESS);
-    return handles.insertLocked(mutex, name);
+    return ce::createOrOpenNamedLocked<Mutex>(device, lpName, [&] {
+        auto mutex = std::make_shared<Mutex>();
+        if (bInitialOwner) mutex->acquireLocked(device.currentThreadLocked());
+        return mutex;
+    });
 }
 
 // ReleaseMutex: only the owning thread may release; others get ERROR_NOT_OWNER.

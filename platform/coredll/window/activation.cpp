@@ -95,6 +95,26 @@ void WindowManager::activateOther(HWND leaving) {
     if (Window* still = findLocked(leaving)) changeFocusLocked(lock, queueOfLocked(*still->thread), nullptr);
 }
 
+Window* WindowManager::leaveActivationAndFocusLocked(std::unique_lock<std::mutex>& lock, HWND handle,
+                                                    bool focusToParent) {
+    Window* window = findLocked(handle);
+    if (!window) return nullptr;
+    bool wasActive = queueOfLocked(*window->thread).active == handle;
+    lock.unlock();
+    if (wasActive) activateOther(handle);
+
+    lock.lock();
+    window = findLocked(handle);
+    if (!window) return nullptr;
+    ThreadQueue& queue = queueOfLocked(*window->thread);
+    Window* focused = findLocked(queue.focus);
+    if (focused && (focused == window || isDescendantLocked(*window, *focused))) {
+        HWND parent = focusToParent && !isTopLevelLocked(*window) ? window->parent->handle : nullptr;
+        changeFocusLocked(lock, queue, parent);
+    }
+    return findLocked(handle);
+}
+
 HWND WindowManager::setActiveWindow(HWND handle) {
     std::unique_lock<std::mutex> lock(device_.mutex());
     ThreadQueue& queue = queueOfLocked(currentThreadLocked());

@@ -2,13 +2,11 @@
 // state, so they take no lock.
 #include <windows.h>
 
+#include "geometry/rectangles.h"
+
 #include <algorithm>
 
-namespace {
-
-bool isEmptyRect(const RECT& rect) { return rect.left >= rect.right || rect.top >= rect.bottom; }
-
-}  // namespace
+using ce::isEmpty;
 
 // SetRect: stores the four edges as given, without ordering them.
 extern "C" BOOL WINAPI SetRect(LPRECT lprc, int xLeft, int yTop, int xRight, int yBottom) {
@@ -32,7 +30,7 @@ extern "C" BOOL WINAPI CopyRect(LPRECT lprcDst, const RECT* lprcSrc) {
 }
 
 // IsRectEmpty: no area (right <= left or bottom <= top); a null pointer counts as empty.
-extern "C" BOOL WINAPI IsRectEmpty(const RECT* lprc) { return !lprc || isEmptyRect(*lprc); }
+extern "C" BOOL WINAPI IsRectEmpty(const RECT* lprc) { return !lprc || isEmpty(*lprc); }
 
 // EqualRect: edge by edge.
 extern "C" BOOL WINAPI EqualRect(const RECT* lprc1, const RECT* lprc2) {
@@ -72,7 +70,7 @@ extern "C" BOOL WINAPI IntersectRect(LPRECT lprcDst, const RECT* lprcSrc1, const
     if (!lprcDst || !lprcSrc1 || !lprcSrc2) return FALSE;
     RECT result{std::max(lprcSrc1->left, lprcSrc2->left), std::max(lprcSrc1->top, lprcSrc2->top),
                 std::min(lprcSrc1->right, lprcSrc2->right), std::min(lprcSrc1->bottom, lprcSrc2->bottom)};
-    if (isEmptyRect(result)) {
+    if (isEmpty(result)) {
         *lprcDst = RECT{0, 0, 0, 0};
         return FALSE;
     }
@@ -83,8 +81,8 @@ extern "C" BOOL WINAPI IntersectRect(LPRECT lprcDst, const RECT* lprcSrc1, const
 // UnionRect: the bounding rectangle; empty inputs are ignored, two empty ones give zeros and FALSE.
 extern "C" BOOL WINAPI UnionRect(LPRECT lprcDst, const RECT* lprcSrc1, const RECT* lprcSrc2) {
     if (!lprcDst || !lprcSrc1 || !lprcSrc2) return FALSE;
-    bool firstEmpty = isEmptyRect(*lprcSrc1);
-    bool secondEmpty = isEmptyRect(*lprcSrc2);
+    bool firstEmpty = isEmpty(*lprcSrc1);
+    bool secondEmpty = isEmpty(*lprcSrc2);
     if (firstEmpty && secondEmpty) {
         *lprcDst = RECT{0, 0, 0, 0};
         return FALSE;

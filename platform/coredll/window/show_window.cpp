@@ -45,22 +45,7 @@ BOOL WindowManager::showWindow(HWND handle, int command) {
 
     if (!show) {
         lock.lock();
-        window = findLocked(handle);
-        if (!window) return wasVisible;
-        ThreadQueue& queue = queueOfLocked(*window->thread);
-        bool wasActive = queue.active == handle;
-        lock.unlock();
-        if (wasActive) activateOther(handle);
-
-        lock.lock();
-        window = findLocked(handle);
-        if (!window) return wasVisible;
-        ThreadQueue& ownerQueue = queueOfLocked(*window->thread);
-        Window* focused = findLocked(ownerQueue.focus);
-        if (focused && (focused == window || isDescendantLocked(*window, *focused))) {
-            HWND parent = isTopLevelLocked(*window) ? nullptr : window->parent->handle;
-            changeFocusLocked(lock, ownerQueue, parent);
-        }
+        leaveActivationAndFocusLocked(lock, handle, true);
     }
     return wasVisible ? TRUE : FALSE;
 }

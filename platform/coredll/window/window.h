@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window/region.h"
+#include "geometry/region.h"
 
 #include <windows.h>
 

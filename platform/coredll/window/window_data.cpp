@@ -7,6 +7,44 @@
 
 namespace ce {
 
+namespace {
+
+// Where index points in the extra bytes: a pointer-sized slot where it fits,
+// a 32-bit one at the very end; empty (size 0) when the index is outside.
+struct ExtraSlot {
+    unsigned char* bytes = nullptr;
+    size_t size = 0;
+};
+
+ExtraSlot extraSlot(Window& window, int index) {
+    size_t size = window.extraBytes.size();
+    if (index < 0 || static_cast<size_t>(index) + sizeof(LONG) > size) return {};
+    size_t slotSize = static_cast<size_t>(index) + sizeof(LONG_PTR) <= size ? sizeof(LONG_PTR) : sizeof(LONG);
+    return {window.extraBytes.data() + index, slotSize};
+}
+
+LONG_PTR readSlot(const ExtraSlot& slot) {
+    if (slot.size == sizeof(LONG_PTR)) {
+        LONG_PTR value;
+        std::memcpy(&value, slot.bytes, sizeof value);
+        return value;
+    }
+    LONG value;
+    std::memcpy(&value, slot.bytes, sizeof value);
+    return value;
+}
+
+void writeSlot(const ExtraSlot& slot, LONG_PTR value) {
+    if (slot.size == sizeof(LONG_PTR)) {
+        std::memcpy(slot.bytes, &value, sizeof value);
+        return;
+    }
+    LONG narrow = static_cast<LONG>(value);
+    std::memcpy(slot.bytes, &narrow, sizeof narrow);
+}
+
+}  // namespace
+
 LONG_PTR WindowManager::getWindowLong(HWND handle, int index) {
     std::lock_guard<std::mutex> lock(device_.mutex());
     Window* window = requireLocked(handle);
@@ -30,20 +68,12 @@ LONG_PTR WindowManager::getWindowLong(HWND handle, int index) {
     default:
         break;
     }
-    size_t size = window->extraBytes.size();
-    if (index < 0 || static_cast<size_t>(index) + sizeof(LONG) > size) {
+    ExtraSlot slot = extraSlot(*window, index);
+    if (!slot.size) {
         setErrorLocked(ERROR_INVALID_INDEX);
         return 0;
     }
-    // A pointer-sized slot where it fits, a 32-bit one at the very end.
-    if (static_cast<size_t>(index) + sizeof(LONG_PTR) <= size) {
-        LONG_PTR value;
-        std::memcpy(&value, window->extraBytes.data() + index, sizeof value);
-        return value;
-    }
-    LONG value;
-    std::memcpy(&value, window->extraBytes.data() + index, sizeof value);
-    return value;
+    return readSlot(slot);
 }
 
 LONG_PTR WindowManager::setWindowLong(HWND handle, int index, LONG_PTR value) {
@@ -88,21 +118,14 @@ LONG_PTR WindowManager::setWindowLong(HWND handle, int index, LONG_PTR value) {
     default:
         break;
     }
-    size_t size = window->extraBytes.size();
-    if (index < 0 || static_cast<size_t>(index) + sizeof(LONG) > size) {
+    ExtraSlot slot = extraSlot(*window, index);
+    if (!slot.size) {
         setErrorLocked(ERROR_INVALID_INDEX);
         return 0;
     }
-    if (static_cast<size_t>(index) + sizeof(LONG_PTR) <= size) {
-        std::memcpy(&previous, window->extraBytes.data() + index, sizeof previous);
-        std::memcpy(window->extraBytes.data() + index, &value, sizeof value);
-        return previous;
-    }
-    LONG old;
-    std::memcpy(&old, window->extraBytes.data() + index, sizeof old);
-    LONG narrow = static_cast<LONG>(value);
-    std::memcpy(window->extraBytes.data() + index, &narrow, sizeof narrow);
-    return old;
+    previous = readSlot(slot);
+    writeSlot(slot, value);
+    return previous;
 }
 
 }  // namespace ce

@@ -195,21 +195,10 @@ BOOL WindowManager::destroyWindow(HWND handle) {
     for (HWND popup : owned) destroyWindow(popup);
 
     lock.lock();
-    window = findLocked(handle);
+    window = leaveActivationAndFocusLocked(lock, handle, false);
     if (!window) return TRUE;
-    ThreadQueue& queue = queueOfLocked(*window->thread);
-    bool wasActive = queue.active == handle;
-    lock.unlock();
-    if (wasActive) activateOther(handle);
-
-    lock.lock();
-    window = findLocked(handle);
-    if (!window) return TRUE;
-    Window* focused = findLocked(queue.focus);
-    if (focused && (focused == window || isDescendantLocked(*window, *focused))) changeFocusLocked(lock, queue, nullptr);
-    window = findLocked(handle);
     Window* captured = findLocked(capture_);
-    if (window && captured && (captured == window || isDescendantLocked(*window, *captured))) {
+    if (captured && (captured == window || isDescendantLocked(*window, *captured))) {
         HWND capturedHandle = capture_;
         capture_ = nullptr;
         lock.unlock();

@@ -2,7 +2,7 @@
 
 #include "device/device.h"
 #include "window/message_queue.h"
-#include "window/region.h"
+#include "geometry/region.h"
 #include "window/window.h"
 #include "window/window_class.h"
 
@@ -96,6 +96,11 @@ public:
     void activate(HWND handle, WORD how);
     // Activates another window when handle stops being active (hidden, destroyed).
     void activateOther(HWND leaving);
+    // A window leaves the screen (hidden or destroyed): another window is
+    // activated if it was the active one, and a focus on it or inside it moves
+    // to its parent (a child, when focusToParent) or to no window. Lock held on
+    // entry and on return; the window afterwards, or null if it went away.
+    Window* leaveActivationAndFocusLocked(std::unique_lock<std::mutex>& lock, HWND handle, bool focusToParent);
     HWND setActiveWindow(HWND handle);
     HWND activeWindow();
     HWND foregroundWindow();

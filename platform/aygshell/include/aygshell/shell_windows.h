@@ -27,10 +27,11 @@ HWND findScreenInputPanelButton();
 // The input-panel button inside a menu bar, or null.
 HWND inputPanelButtonOf(HWND menuBar);
 
-// For WM_ACTIVATE of the shell's bars and buttons, which never keep the
-// activation (an application showing the taskbar with SW_SHOW must stay
-// active): hands it straight back to the window that had it.
-void handBackActivation(WPARAM wParam, LPARAM lParam);
+// The default procedure of the shell's bars and buttons, which never take
+// or keep the activation: a tap does not activate them, and an activation
+// (an application showing the taskbar with SW_SHOW) goes straight back to the
+// window that had it. Other messages go to DefWindowProc.
+LRESULT shellBarDefaultProcedure(HWND bar, UINT message, WPARAM wParam, LPARAM lParam);
 
 // True when window's class name is exactly className.
 bool hasClass(HWND window, const WCHAR* className);

@@ -1,34 +1,10 @@
-#include "window/region.h"
+#include "geometry/region.h"
+
+#include "geometry/rectangles.h"
 
 #include <algorithm>
 
 namespace ce {
-
-namespace {
-
-bool isEmpty(const RECT& rect) { return rect.left >= rect.right || rect.top >= rect.bottom; }
-
-RECT intersection(const RECT& a, const RECT& b) {
-    RECT result{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
-                std::min(a.bottom, b.bottom)};
-    if (isEmpty(result)) return RECT{0, 0, 0, 0};
-    return result;
-}
-
-// Appends to out the parts of piece outside cut (at most four bands).
-void appendDifference(const RECT& piece, const RECT& cut, std::vector<RECT>& out) {
-    RECT overlap = intersection(piece, cut);
-    if (isEmpty(overlap)) {
-        out.push_back(piece);
-        return;
-    }
-    if (piece.top < overlap.top) out.push_back(RECT{piece.left, piece.top, piece.right, overlap.top});
-    if (overlap.bottom < piece.bottom) out.push_back(RECT{piece.left, overlap.bottom, piece.right, piece.bottom});
-    if (piece.left < overlap.left) out.push_back(RECT{piece.left, overlap.top, overlap.left, overlap.bottom});
-    if (overlap.right < piece.right) out.push_back(RECT{overlap.right, overlap.top, piece.right, overlap.bottom});
-}
-
-}  // namespace
 
 Region::Region(const RECT& rect) {
     if (!isEmpty(rect)) rects_.push_back(rect);
@@ -112,12 +88,7 @@ void Region::intersect(const Region& other) {
 }
 
 void Region::offset(LONG dx, LONG dy) {
-    for (RECT& rect : rects_) {
-        rect.left += dx;
-        rect.right += dx;
-        rect.top += dy;
-        rect.bottom += dy;
-    }
+    for (RECT& rect : rects_) rect = offsetBy(rect, dx, dy);
 }
 
 bool Region::sameAreaAs(const Region& other) const {

@@ -1,9 +1,9 @@
-#include "gdi/rectangles.h"
+#include "geometry/rectangles.h"
 
 #include <algorithm>
 #include <limits>
 
-namespace ce::gdi {
+namespace ce {
 
 bool isEmpty(const RECT& rect) { return rect.left >= rect.right || rect.top >= rect.bottom; }
 
@@ -24,11 +24,8 @@ RECT offsetBy(const RECT& rect, LONG dx, LONG dy) {
                 addClamped(rect.bottom, dy)};
 }
 
-namespace {
-
-// Appends the parts of piece outside cutter (at most four bands).
-void appendDifference(const RECT& piece, const RECT& cutter, std::vector<RECT>& out) {
-    RECT overlap = intersection(piece, cutter);
+void appendDifference(const RECT& piece, const RECT& cut, std::vector<RECT>& out) {
+    RECT overlap = intersection(piece, cut);
     if (isEmpty(overlap)) {
         out.push_back(piece);
         return;
@@ -37,25 +34,6 @@ void appendDifference(const RECT& piece, const RECT& cutter, std::vector<RECT>& 
     if (overlap.bottom < piece.bottom) out.push_back(RECT{piece.left, overlap.bottom, piece.right, piece.bottom});
     if (piece.left < overlap.left) out.push_back(RECT{piece.left, overlap.top, overlap.left, overlap.bottom});
     if (overlap.right < piece.right) out.push_back(RECT{overlap.right, overlap.top, piece.right, overlap.bottom});
-}
-
-}  // namespace
-
-std::vector<RECT> disjointRectangles(const std::vector<RECT>& rects) {
-    std::vector<RECT> result;
-    for (const RECT& rect : rects) {
-        if (isEmpty(rect)) continue;
-        // Keep only what the rectangles so far do not cover.
-        std::vector<RECT> pieces{rect};
-        for (const RECT& taken : result) {
-            std::vector<RECT> remaining;
-            for (const RECT& piece : pieces) appendDifference(piece, taken, remaining);
-            pieces.swap(remaining);
-            if (pieces.empty()) break;
-        }
-        result.insert(result.end(), pieces.begin(), pieces.end());
-    }
-    return result;
 }
 
 std::vector<RECT> clippedTo(const std::vector<RECT>& rects, const RECT& bounds) {
@@ -68,4 +46,4 @@ std::vector<RECT> clippedTo(const std::vector<RECT>& rects, const RECT& bounds) 
     return result;
 }
 
-}  // namespace ce::gdi
+}  // namespace ce
