@@ -12,19 +12,6 @@
 
 namespace {
 
-RECT WindowRectangle(HWND window) {
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    return rect;
-}
-
-void ExpectRectangle(const RECT& actual, const RECT& expected) {
-    EXPECT_EQ(actual.left, expected.left);
-    EXPECT_EQ(actual.top, expected.top);
-    EXPECT_EQ(actual.right, expected.right);
-    EXPECT_EQ(actual.bottom, expected.bottom);
-}
-
 WNDPROC commandBarProcedure = nullptr;
 
 LRESULT CALLBACK RecordCommandBarDestroy(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -112,10 +99,10 @@ TEST_F(FrameworkTest, FullScreenSettingDecidesTheBaseInitialisation) {
         bool doneButton = false;
         dialog.beforeBaseInit = [&](ProbeDialog& self) {
             self.m_bFullScreen = fullScreen;
-            before = WindowRectangle(self.m_hWnd);
+            before = windowRect(self.m_hWnd);
         };
         dialog.afterBaseInit = [&](ProbeDialog& self) {
-            after = WindowRectangle(self.m_hWnd);
+            after = windowRect(self.m_hWnd);
             foreground = GetForegroundWindow() == self.m_hWnd;
             doneButton = (GetWindowLongW(self.m_hWnd, GWL_EXSTYLE) & WS_EX_CAPTIONOKBTN) != 0;
             self.PostMessage(WM_COMMAND, IDOK);
@@ -126,9 +113,9 @@ TEST_F(FrameworkTest, FullScreenSettingDecidesTheBaseInitialisation) {
         EXPECT_EQ(doneButton, fullScreen);
         if (fullScreen) {
             // Below the taskbar, above the dialog's own (visible) menu bar.
-            ExpectRectangle(after, RECT{0, 26, width, height - 26});
+            EXPECT_EQ(after, (RECT{0, 26, width, height - 26}));
         } else {
-            ExpectRectangle(after, before);
+            EXPECT_EQ(after, before);
         }
         DestroyWindow(other);
     }
@@ -260,9 +247,9 @@ TEST_F(FrameworkTest, CenterWindowCentresOverTheOwnerOrTheScreenAndStaysOnScreen
         RECT before{}, after{};
         dialog.beforeBaseInit = [](ProbeDialog& self) { self.m_bFullScreen = FALSE; };
         dialog.afterBaseInit = [&](ProbeDialog& self) {
-            before = WindowRectangle(self.m_hWnd);
+            before = windowRect(self.m_hWnd);
             self.CenterWindow(CWnd::GetDesktopWindow());
-            after = WindowRectangle(self.m_hWnd);
+            after = windowRect(self.m_hWnd);
             self.PostMessage(WM_COMMAND, IDOK);
         };
         EXPECT_EQ(dialog.DoModal(), IDOK);
@@ -274,7 +261,7 @@ TEST_F(FrameworkTest, CenterWindowCentresOverTheOwnerOrTheScreenAndStaysOnScreen
         int top = (centreOn.top + centreOn.bottom) / 2 - dialogHeight / 2;
         left = std::min(std::max(left, 0), width - dialogWidth);
         top = std::min(std::max(top, 0), height - dialogHeight);
-        ExpectRectangle(after, RECT{left, top, left + dialogWidth, top + dialogHeight});
+        EXPECT_EQ(after, (RECT{left, top, left + dialogWidth, top + dialogHeight}));
         if (owner) {
             ownerObject.Detach();
             DestroyWindow(owner);

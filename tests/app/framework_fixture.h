@@ -3,6 +3,7 @@
 #pragma once
 
 #include "device/device.h"
+#include "rectangle_checks.h"
 
 #include <afxwin.h>
 

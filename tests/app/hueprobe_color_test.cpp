@@ -53,7 +53,7 @@ TEST_F(ColorTest, CaptionTapsLiftsAndMovesDoNotCountAndAHeldPenCountsOnce) {
     Settle();
     StartCheck(process);
     HWND dialog = ColorDialog(process);
-    RECT window = WindowRectangle(dialog);
+    RECT window = windowRect(dialog);
     POINT onCaption{window.left + 40, window.top + 4};
     ASSERT_EQ(SendMessageW(dialog, WM_NCHITTEST, 0, MAKELPARAM(onCaption.x, onCaption.y)), HTCAPTION);
 

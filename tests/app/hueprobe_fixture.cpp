@@ -88,7 +88,7 @@ void HueprobeTest::Tap(POINT point) {
 }
 
 POINT HueprobeTest::ButtonCentre(HWND dialog, int id) {
-    RECT button = WindowRectangle(GetDlgItem(dialog, id));
+    RECT button = windowRect(GetDlgItem(dialog, id));
     return POINT{(button.left + button.right) / 2, (button.top + button.bottom) / 2};
 }
 
@@ -109,7 +109,7 @@ void HueprobeTest::CloseProgram(DWORD processId) {
 }
 
 void HueprobeTest::TapCaptionOk(HWND window) {
-    RECT rect = WindowRectangle(window);
+    RECT rect = windowRect(window);
     auto isOkButton = [window](int x, int y) {
         return SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTOKBUTTON;
     };
@@ -129,12 +129,6 @@ void HueprobeTest::TapCaptionOk(HWND window) {
 COLORREF HueprobeTest::ScreenPixel(int x, int y) { return device_->get<ce::Screen>().pixelColorRef(x, y); }
 
 bool Shown(HWND window) { return IsWindow(window) && IsWindowVisible(window); }
-
-RECT WindowRectangle(HWND window) {
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    return rect;
-}
 
 ForeignWindow::ForeignWindow(RECT area, COLORREF colour, DWORD exStyle)
     : area_(area), colour_(colour), exStyle_(exStyle) {

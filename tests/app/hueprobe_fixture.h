@@ -3,6 +3,7 @@
 #pragma once
 
 #include "device/device.h"
+#include "rectangle_checks.h"
 #include "kernel/process_launcher.h"
 #include "shell/pocket_pc_shell.h"
 
@@ -83,4 +84,3 @@ private:
 
 // True while the window is visible on the screen.
 bool Shown(HWND window);
-RECT WindowRectangle(HWND window);

@@ -24,7 +24,7 @@ TEST_F(HueprobeTest, TypicalRoadFromLauncherThroughSixteenTapsToExit) {
     EXPECT_EQ(ScreenPixel(120, 160), kCycle[0]) << "the first colour is blue";
     // Moved up over the taskbar strip and sized by its old right and bottom
     // edges: (0, 26, 240, 320) becomes (0, 0, 240, 346).
-    RECT testArea = WindowRectangle(colorDialog);
+    RECT testArea = windowRect(colorDialog);
     EXPECT_EQ(testArea.left, 0);
     EXPECT_EQ(testArea.top, 0);
     EXPECT_EQ(testArea.right, 240);
@@ -57,7 +57,7 @@ TEST_F(HueprobeTest, LauncherIsFullScreenBelowTheTaskbarWithIconAndDoneButton) {
     Settle();
     HWND launcher = Launcher(process);
     ASSERT_NE(launcher, nullptr);
-    RECT rect = WindowRectangle(launcher);
+    RECT rect = windowRect(launcher);
     const int width = GetSystemMetrics(SM_CXSCREEN);
     const int height = GetSystemMetrics(SM_CYSCREEN);
     // Sized below the taskbar and above its menu bar, then centred on the

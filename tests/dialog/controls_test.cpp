@@ -48,7 +48,7 @@ TEST_F(ModalControlsTest, PenTapOnAButtonSendsClickedToTheDialog) {
     builder.font(8, u"System").button(u"Start Check", 1000, tabStopButton, 10, 20, 90, 14);
     HWND dialog = runModal(builder);
     ASSERT_NE(dialog, nullptr);
-    tap(centreOf(screenRectOf(GetDlgItem(dialog, 1000))));
+    tap(centreOf(windowRect(GetDlgItem(dialog, 1000))));
     waitIdle();
     const std::vector<LoggedMessage> expected{{WM_COMMAND, MAKEWPARAM(1000, BN_CLICKED)}};
     EXPECT_TRUE(sameSequence(expected, clicks()));
@@ -60,7 +60,7 @@ TEST_F(ModalControlsTest, ButtonLooksPressedWhilePenIsDownAndPenLeavingCancelsTh
     builder.font(8, u"System").button(u"Go", 1000, tabStopButton, 10, 20, 90, 14);
     HWND dialog = runModal(builder);
     ASSERT_NE(dialog, nullptr);
-    RECT button = screenRectOf(GetDlgItem(dialog, 1000));
+    RECT button = windowRect(GetDlgItem(dialog, 1000));
     // Inside the frame, outside the focus rectangle and away from the text: the face.
     POINT face{button.left + 2, button.top + 2};
     COLORREF upFace = pixel(face.x, face.y);
@@ -96,19 +96,19 @@ TEST_F(ModalControlsTest, DrawnControlsShowTheirTextInsideTheirRectangles) {
 
     HWND enabled = GetWindow(dialog, GW_CHILD);
     HWND disabled = GetWindow(enabled, GW_HWNDNEXT);
-    RECT enabledRect = screenRectOf(enabled);
-    RECT disabledRect = screenRectOf(disabled);
+    RECT enabledRect = windowRect(enabled);
+    RECT disabledRect = windowRect(disabled);
     EXPECT_TRUE(anyPixel(enabledRect, black)) << "static text";
     EXPECT_TRUE(anyPixel(enabledRect, white)) << "static background";
     EXPECT_TRUE(anyPixel(disabledRect, GetSysColor(COLOR_GRAYTEXT))) << "disabled text is grey";
     EXPECT_FALSE(anyPixel(disabledRect, black));
 
-    RECT exitRect = screenRectOf(GetDlgItem(dialog, 1001));
+    RECT exitRect = windowRect(GetDlgItem(dialog, 1001));
     RECT inside = exitRect;
     InflateRect(&inside, -2, -2);
     EXPECT_TRUE(anyPixel(inside, GetSysColor(COLOR_BTNTEXT))) << "button text";
     EXPECT_EQ(pixel(exitRect.left, exitRect.top), GetSysColor(COLOR_WINDOWFRAME)) << "button border";
-    RECT offInside = screenRectOf(GetDlgItem(dialog, 1002));
+    RECT offInside = windowRect(GetDlgItem(dialog, 1002));
     InflateRect(&offInside, -2, -2);
     EXPECT_TRUE(anyPixel(offInside, GetSysColor(COLOR_GRAYTEXT))) << "disabled button text is grey";
     EXPECT_FALSE(anyPixel(offInside, GetSysColor(COLOR_BTNTEXT)));
@@ -178,7 +178,7 @@ TEST_F(ControlsTest, ItemTextCallsAndStaticIconsGoThroughTheControls) {
     HICON icon = LoadIconW(nullptr, IDI_APPLICATION);
     ASSERT_NE(icon, nullptr);
     HWND iconControl = GetDlgItem(dialog, 22);
-    RECT iconRect = screenRectOf(iconControl);
+    RECT iconRect = windowRect(iconControl);
     ShowWindow(dialog, SW_SHOWNORMAL);
     UpdateWindow(dialog);
     UpdateWindow(iconControl);

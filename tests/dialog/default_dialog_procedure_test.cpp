@@ -52,7 +52,7 @@ TEST_F(DefaultDialogProcedureTest, BrushFromTheDialogProcedurePaintsTheStatic) {
     ASSERT_NE(dialog, nullptr);
     UpdateWindow(dialog);
     UpdateWindow(GetDlgItem(dialog, 31));
-    RECT label = screenRectOf(GetDlgItem(dialog, 31));
+    RECT label = windowRect(GetDlgItem(dialog, 31));
     EXPECT_EQ(pixel(label.left + 1, label.top + 1), RGB(255, 0, 0));
     RECT client{};
     GetClientRect(dialog, &client);

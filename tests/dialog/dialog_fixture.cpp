@@ -57,12 +57,6 @@ bool DialogTest::anyPixel(const RECT& screenRect, COLORREF color) {
     return false;
 }
 
-RECT DialogTest::screenRectOf(HWND window) {
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    return rect;
-}
-
 void DialogTest::tap(POINT point) {
     auto& windows = device.get<ce::WindowManager>();
     windows.penDown(point);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "device/device.h"
+#include "rectangle_checks.h"
 #include "message_log.h"
 #include "template_builder.h"
 
@@ -39,7 +40,6 @@ protected:
     COLORREF pixel(int x, int y);
     // Whether any pixel of the screen rectangle has the colour.
     bool anyPixel(const RECT& screenRect, COLORREF color);
-    RECT screenRectOf(HWND window);
 
     void tap(POINT point);
 

@@ -50,7 +50,7 @@ TEST_P(DialogFontTest, TemplateUnitsBecomePixelsOfTheDialogFont) {
     auto x = [&](int units) { return (units * font.baseUnits.cx + 2) / 4; };
     auto y = [&](int units) { return (units * font.baseUnits.cy + 4) / 8; };
 
-    RECT window = screenRectOf(dialog);
+    RECT window = windowRect(dialog);
     EXPECT_EQ(window.left, x(8));
     EXPECT_EQ(window.top, y(16));
     EXPECT_EQ(window.right - window.left, x(100));
@@ -106,7 +106,7 @@ TEST_P(DialogPlacementTest, PositionFollowsOwnerAbsoluteOrCentre) {
     builder.font(8, u"System");
     HWND dialog = CreateDialogIndirectParamW(nullptr, builder.data(), owner, recordingDialogProcedure, 0);
     ASSERT_NE(dialog, nullptr);
-    RECT window = screenRectOf(dialog);
+    RECT window = windowRect(dialog);
     EXPECT_EQ(window.left, placement.expectedTopLeft.x);
     EXPECT_EQ(window.top, placement.expectedTopLeft.y);
     EXPECT_EQ(GetWindow(dialog, GW_OWNER), owner);

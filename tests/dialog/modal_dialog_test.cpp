@@ -235,7 +235,7 @@ TEST_F(ModalDialogTest, NestedRunGivesTheFocusBackToTheOuterDialogsControl) {
     waitIdle();
     ASSERT_NE(outerWindow.load(), nullptr);
     HWND start = GetDlgItem(outerWindow, 1000);
-    tap({screenRectOf(start).left + 5, screenRectOf(start).top + 5});
+    tap({windowRect(start).left + 5, windowRect(start).top + 5});
     waitIdle();
     ASSERT_NE(innerWindow.load(), nullptr);
     EXPECT_FALSE(IsWindowEnabled(outerWindow));

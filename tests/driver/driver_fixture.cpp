@@ -6,12 +6,6 @@
 
 namespace driver_test {
 
-RECT windowRect(HWND window) {
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    return rect;
-}
-
 WNDPROC windowProcedure(HWND window) { return reinterpret_cast<WNDPROC>(GetWindowLong(window, GWL_WNDPROC)); }
 
 DriverTest::DriverTest()

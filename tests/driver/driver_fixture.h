@@ -1,22 +1,14 @@
 #pragma once
 
 #include "device/device.h"
+#include "rectangle_checks.h"
 
 #include <gtest/gtest.h>
 #include <shell/windows_mobile_shell.h>
 #include <windows.h>
 
 #include <memory>
-#include <ostream>
 #include <string>
-
-inline bool operator==(const RECT& left, const RECT& right) {
-    return left.left == right.left && left.top == right.top && left.right == right.right &&
-           left.bottom == right.bottom;
-}
-inline std::ostream& operator<<(std::ostream& out, const RECT& rect) {
-    return out << "(" << rect.left << ", " << rect.top << ", " << rect.right << ", " << rect.bottom << ")";
-}
 
 namespace driver_test {
 
@@ -25,7 +17,6 @@ constexpr int kScreenHeight = 320;
 // The shell's own place for the desktop's menu bar, at the bottom of the screen.
 constexpr int kShellMenuBarTop = kScreenHeight - 26;
 
-RECT windowRect(HWND window);
 WNDPROC windowProcedure(HWND window);
 
 // A test with its own device (virtual clock) and, on request, the Windows

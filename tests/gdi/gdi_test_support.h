@@ -3,6 +3,7 @@
 #include "device/device.h"
 #include "gdi/device_context.h"
 #include "gdi/screen.h"
+#include "rectangle_checks.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -12,17 +13,6 @@
 #include <optional>
 #include <string>
 #include <vector>
-
-#include <ostream>
-
-inline bool operator==(const RECT& first, const RECT& second) {
-    return first.left == second.left && first.top == second.top && first.right == second.right &&
-           first.bottom == second.bottom;
-}
-
-inline void PrintTo(const RECT& rect, std::ostream* out) {
-    *out << "(" << rect.left << ", " << rect.top << ", " << rect.right << ", " << rect.bottom << ")";
-}
 
 namespace gdi_test {
 

@@ -16,12 +16,6 @@ LRESULT CALLBACK RecordingProcedure(HWND window, UINT message, WPARAM wParam, LP
 
 }  // namespace
 
-RECT windowRect(HWND window) {
-    RECT rect{-1, -1, -1, -1};
-    GetWindowRect(window, &rect);
-    return rect;
-}
-
 COLORREF screenPixel(int x, int y) {
     HDC screen = GetWindowDC(nullptr);
     COLORREF colour = GetPixel(screen, x, y);

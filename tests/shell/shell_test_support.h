@@ -1,26 +1,16 @@
 #pragma once
 
 #include "device/device.h"
+#include "rectangle_checks.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <memory>
 #include <string>
-#include <ostream>
 #include <vector>
 
-inline bool operator==(const RECT& left, const RECT& right) {
-    return left.left == right.left && left.top == right.top && left.right == right.right &&
-           left.bottom == right.bottom;
-}
-inline std::ostream& operator<<(std::ostream& out, const RECT& rect) {
-    return out << "(" << rect.left << ", " << rect.top << ", " << rect.right << ", " << rect.bottom << ")";
-}
-
 namespace shell_test {
-
-RECT windowRect(HWND window);
 
 // The colour on the emulated screen at (x, y), read through a screen DC.
 COLORREF screenPixel(int x, int y);

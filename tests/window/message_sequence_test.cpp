@@ -66,8 +66,8 @@ TEST_F(MessageSequenceTest, SetWindowPosWithoutZOrderOnAVisibleTopLevelWindow) {
                             {window, WM_MOVE, 0, MAKELPARAM(10, 46)},
                             {window, WM_SIZE, SIZE_RESTORED, MAKELPARAM(50, 34)}},
                    recorder.take(), "SetWindowPos(top-level, SWP_NOZORDER)");
-    EXPECT_EQ(rectOf(window).left, 10);
-    EXPECT_EQ(rectOf(window).bottom, 80);
+    EXPECT_EQ(windowRect(window).left, 10);
+    EXPECT_EQ(windowRect(window).bottom, 80);
 }
 
 TEST_F(MessageSequenceTest, SetWindowPosWithoutZOrderOnAChild) {
@@ -83,8 +83,8 @@ TEST_F(MessageSequenceTest, SetWindowPosWithoutZOrderOnAChild) {
                             {child, WM_SIZE, SIZE_RESTORED, MAKELPARAM(40, 50)}},
                    recorder.take(), "SetWindowPos(child, SWP_NOZORDER)");
     // A child's position is in its parent's client coordinates.
-    EXPECT_EQ(rectOf(child).left, 25);
-    EXPECT_EQ(rectOf(child).top, 10 + 26 + 6);
+    EXPECT_EQ(windowRect(child).left, 25);
+    EXPECT_EQ(windowRect(child).top, 10 + 26 + 6);
 }
 
 TEST_F(MessageSequenceTest, NothingChangingSendsOnlyTheChangingMessage) {

@@ -39,10 +39,4 @@ void WindowTest::startThread(std::function<DWORD()> body) {
     device.startThreadLocked(device.hostProcessLocked(), std::move(body));
 }
 
-RECT rectOf(HWND window) {
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    return rect;
-}
-
 }  // namespace window_test

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "message_recorder.h"
+#include "rectangle_checks.h"
 
 #include "device/device.h"
 #include "window/window_manager.h"
@@ -38,6 +39,5 @@ protected:
     MessageRecorder recorder;
 };
 
-RECT rectOf(HWND window);
 
 }  // namespace window_test

@@ -222,7 +222,7 @@ TEST_F(WindowTreeTest, GeometryWithCaptionAndCoordinateMapping) {
     GetClientRect(top, &client);
     EXPECT_EQ(client.right, 200);
     EXPECT_EQ(client.bottom, 100 - 26);
-    RECT childRect = rectOf(child);
+    RECT childRect = windowRect(child);
     EXPECT_EQ(childRect.left, 15);
     EXPECT_EQ(childRect.top, 20 + 26 + 7);
 
