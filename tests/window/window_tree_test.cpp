@@ -3,6 +3,7 @@
 #include "window_fixture.h"
 
 #include "gdi/screen.h"
+#include "kernel/text_conversion.h"
 
 #include <vector>
 
@@ -161,6 +162,25 @@ TEST_F(WindowTreeTest, ClassesAreRegisteredOncePerInstance) {
     EXPECT_EQ(CreateWindowEx(0, TEXT("Sample"), TEXT(""), WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr),
               nullptr);
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_CANNOT_FIND_WND_CLASS));
+}
+
+// The system's classes exist from boot, before any dialog, and stay.
+TEST_F(WindowTreeTest, SystemClassesExistFromTheStartAndCannotBeUnregistered) {
+    for (const WCHAR* className : {TEXT("BUTTON"), TEXT("static"), TEXT("Dialog")}) {
+        SCOPED_TRACE(ce::toUtf8(className));
+        WNDCLASS found{};
+        EXPECT_TRUE(GetClassInfo(nullptr, className, &found));
+        EXPECT_TRUE(found.style & CS_GLOBALCLASS);
+        SetLastError(0);
+        EXPECT_FALSE(UnregisterClass(className, nullptr));
+        EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+    }
+    HWND button = CreateWindowEx(0, TEXT("button"), TEXT("Press"), WS_POPUP | WS_VISIBLE | BS_PUSHBUTTON, 0, 0, 60,
+                                 20, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(button, nullptr);
+    WCHAR text[8];
+    EXPECT_EQ(GetWindowText(button, text, 8), 5);
+    DestroyWindow(button);
 }
 
 TEST_F(WindowTreeTest, WindowLongsRoundTrip) {

@@ -11,9 +11,11 @@ inline constexpr const WCHAR* dialogClassName = u"Dialog";
 inline constexpr const WCHAR* buttonClassName = u"button";
 inline constexpr const WCHAR* staticClassName = u"static";
 
-// Registers the dialog, button and static classes as global classes of the
-// current device, once per device. Call without the device lock held; the
-// window manager may call it before it reports an unknown class.
-void registerDialogClasses();
+class ClassTable;
+
+// Adds the dialog, button and static classes to a device's class table as
+// global classes of the system (process 0), as they exist from boot on the
+// platform. The window manager calls it when it is created.
+void addSystemClasses(ClassTable& classes);
 
 }  // namespace ce

@@ -106,7 +106,6 @@ std::optional<DialogTemplate> readDialogTemplate(LPCDLGTEMPLATEW data) {
 
 HWND createDialogFromTemplate(HINSTANCE module, const DialogTemplate& dialogTemplate, HWND parent, DLGPROC procedure,
                               LPARAM initParam, bool modal) {
-    registerDialogClasses();
     HFONT font = createTemplateFont(dialogTemplate);
     SIZE baseUnits = baseUnitsOfFont(font);
     // A top-level dialog is owned by the top-level window above the given one.

@@ -25,9 +25,6 @@ public:
     void update(HWND dialog, const std::function<void(DialogState&)>& change);
     std::optional<DialogState> remove(HWND dialog);
 
-    // The dialog and control classes are registered once per device.
-    std::once_flag classesRegistered;
-
 private:
     Device& device_;
     std::unordered_map<HWND, DialogState> dialogs_;

@@ -72,6 +72,10 @@ bool ClassTable::remove(LPCWSTR className, HINSTANCE instance, DWORD processId, 
         *error = ERROR_CLASS_DOES_NOT_EXIST;
         return false;
     }
+    if (windowClass->processId == kSystemProcessId) {
+        *error = ERROR_ACCESS_DENIED;
+        return false;
+    }
     if (windowClass->windowCount > 0) {
         *error = ERROR_CLASS_HAS_WINDOWS;
         return false;

@@ -8,6 +8,9 @@
 
 namespace ce {
 
+// The owner recorded for the classes the system itself provides.
+inline constexpr DWORD kSystemProcessId = 0;
+
 // One registered window class.
 struct WindowClass {
     std::u16string name;
@@ -30,7 +33,8 @@ public:
     // instance's own class, then a global class, then one the calling
     // process registered under any instance.
     WindowClass* find(LPCWSTR className, HINSTANCE instance, DWORD processId) const;
-    // Fails with *error set when unknown or still used by windows.
+    // Fails with *error set when unknown, still used by windows, or one of
+    // the system's own classes.
     bool remove(LPCWSTR className, HINSTANCE instance, DWORD processId, DWORD* error);
 
 private:

@@ -1,5 +1,6 @@
 #include "window/window_manager.h"
 
+#include "dialog/dialog_classes.h"
 #include "gdi/screen.h"
 #include "kernel/last_error.h"
 
@@ -10,6 +11,7 @@ namespace ce {
 WindowManager::WindowManager(Device& device) : device_(device) {
     // The root stands for the screen: top-level windows are its children.
     root_.style = WS_VISIBLE;
+    addSystemClasses(classes_);
 }
 
 WindowManager::~WindowManager() = default;
