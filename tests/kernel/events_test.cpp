@@ -124,10 +124,14 @@ TEST(EventTest, WaitEndsWhenAnotherThreadSetsTheEvent) {
     CloseHandle(event);
 }
 
+DWORD WINAPI waitForPulse(LPVOID parameter);
+DWORD WINAPI waitForPulseAmongOthers(LPVOID parameter);
+
 struct PulseCase {
     const char* what;
     BOOL manualReset;
     int released;
+    LPTHREAD_START_ROUTINE waiter;
 };
 
 class PulseModes : public testing::TestWithParam<PulseCase> {};
@@ -139,13 +143,22 @@ DWORD WINAPI waitForPulse(LPVOID parameter) {
     return 0;
 }
 
+// The pulsed event second, behind one that is never set.
+DWORD WINAPI waitForPulseAmongOthers(LPVOID parameter) {
+    HANDLE never = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    HANDLE both[] = {never, static_cast<HANDLE>(parameter)};
+    if (WaitForMultipleObjects(2, both, FALSE, INFINITE) == WAIT_OBJECT_0 + 1) ++gPulseReturns;
+    CloseHandle(never);
+    return 0;
+}
+
 TEST_P(PulseModes, PulseReleasesCurrentWaitersAndLeavesTheEventReset) {
     ce::Device device;
     const PulseCase& c = GetParam();
     gPulseReturns = 0;
     HANDLE event = CreateEventW(nullptr, c.manualReset, FALSE, nullptr);
     HANDLE threads[3];
-    for (auto& thread : threads) thread = CreateThread(nullptr, 0, waitForPulse, event, 0, nullptr);
+    for (auto& thread : threads) thread = CreateThread(nullptr, 0, c.waiter, event, 0, nullptr);
     ASSERT_TRUE(device.waitForIdle());
     EXPECT_TRUE(PulseEvent(event));
     ASSERT_TRUE(device.waitForIdle());
@@ -157,8 +170,12 @@ TEST_P(PulseModes, PulseReleasesCurrentWaitersAndLeavesTheEventReset) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Kernel, PulseModes,
-                         testing::Values(PulseCase{"manual reset releases all", TRUE, 3},
-                                         PulseCase{"auto reset releases one", FALSE, 1}));
+                         testing::Values(PulseCase{"manual reset releases all", TRUE, 3, waitForPulse},
+                                         PulseCase{"auto reset releases one", FALSE, 1, waitForPulse},
+                                         PulseCase{"manual reset releases all multiple-object waits", TRUE, 3,
+                                                   waitForPulseAmongOthers},
+                                         PulseCase{"auto reset releases one multiple-object wait", FALSE, 1,
+                                                   waitForPulseAmongOthers}));
 
 TEST(EventTest, PulseWithoutWaitersOnlyResets) {
     ce::Device device;
