@@ -8,6 +8,40 @@ const char* const kUsage =
     "usage: ceemu hueprobe [--screen WxH] [--headless] [--script FILE] [--debug-log FILE]\n"
     "       ceemu dockfade [--screen WxH] [--headless] [--script FILE] [--debug-log FILE] [--hold-shell]\n";
 
+const char* const kHelp =
+    "ceemu boots an emulated handheld and runs a program or driver on it.\n"
+    "\n"
+    "  hueprobe        a Pocket PC (240x320) running the display test program\n"
+    "  dockfade        a Windows Mobile 6 device whose device manager loads the driver\n"
+    "\n"
+    "options:\n"
+    "  --screen WxH      screen size (default 240x320)\n"
+    "  --headless        no window; without --script, run the typical road and\n"
+    "                    write screenshots to ceemu-shots/\n"
+    "  --script FILE     run the scenario in FILE, one step a line ('#' comments)\n"
+    "  --debug-log FILE  write the debug output to FILE as it was written\n"
+    "  --hold-shell      (dockfade) the shell signals it is ready only at 'signal-shell'\n"
+    "  --help, -h        this text\n"
+    "\n"
+    "scenario lines:\n"
+    "  tap X Y | down X Y | move X Y | up X Y    the pen at screen pixel (X, Y)\n"
+    "  tap-text TEXT          tap the topmost visible window whose text is TEXT\n"
+    "  wait                   until every emulated thread is idle\n"
+    "  shot FILE              write a PNG screenshot\n"
+    "  expect-pixel X Y RRGGBB  fail (exit 1) unless that pixel has that colour\n"
+    "  windows                print the window tree\n"
+    "  trace                  print the debug output so far\n"
+    "  start Hueprobe         start another copy of the program\n"
+    "  ioctl DEVICE CODE LEN  DeviceIoControl on DEVICE with a LEN-byte input\n"
+    "  settingchange [WPARAM] | activate-desktop [WPARAM]   message the desktop\n"
+    "  show-window PATH on|off | move-window PATH L T R B   act on a window\n"
+    "  screen WxH             change the screen size\n"
+    "  unload DEVICE | load   deactivate the driver, activate it again\n"
+    "  signal-shell           let a held shell say it is ready\n"
+    "\n"
+    "exit codes: 0 the scenario ran to its end, 1 an expectation failed or the\n"
+    "device got stuck, 2 bad usage or a bad scenario line.\n";
+
 namespace {
 
 bool parseSize(const std::string& text, int& width, int& height) {
@@ -24,8 +58,15 @@ bool parseSize(const std::string& text, int& width, int& height) {
 }  // namespace
 
 std::variant<CommandLine, std::string> parseCommandLine(int argc, const char* const* argv) {
-    if (argc < 1) return std::string("missing the device to boot: hueprobe or dockfade");
     CommandLine result;
+    for (int i = 0; i < argc; ++i) {
+        std::string argument = argv[i];
+        if (argument == "--help" || argument == "-h") {
+            result.help = true;
+            return result;
+        }
+    }
+    if (argc < 1) return std::string("missing the device to boot: hueprobe or dockfade");
     std::string target = argv[0];
     if (target == "hueprobe") {
         result.handheld.profile = Profile::PocketPc;

@@ -12,6 +12,7 @@ struct CommandLine {
     HandheldOptions handheld;
     bool headless = false;
     std::string scriptFile;  // empty: the typical road (headless) or interactive use
+    bool help = false;       // --help or -h: print kHelp and do nothing else
 };
 
 // Parses ceemu's arguments (without the program name). Returns a message
@@ -19,5 +20,7 @@ struct CommandLine {
 std::variant<CommandLine, std::string> parseCommandLine(int argc, const char* const* argv);
 
 extern const char* const kUsage;
+// kUsage with what each option and scenario line does.
+extern const char* const kHelp;
 
 }  // namespace ceemu

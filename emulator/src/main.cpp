@@ -24,6 +24,10 @@ int main(int argc, char** argv) {
     auto parsed = ceemu::parseCommandLine(argc - 1, argv + 1);
     if (auto* message = std::get_if<std::string>(&parsed)) return badUsage(*message);
     auto commandLine = std::get<ceemu::CommandLine>(parsed);
+    if (commandLine.help) {
+        std::cout << ceemu::kUsage << "\n" << ceemu::kHelp;
+        return 0;
+    }
 
     std::string scriptText;
     std::string scriptName = commandLine.scriptFile;

@@ -62,6 +62,15 @@ TEST_F(CeemuRunTest, BadUsageExitsWithTwoAndSaysWhy) {
     }
 }
 
+TEST_F(CeemuRunTest, HelpPrintsUsageAndEndsWithZero) {
+    for (const char* arguments : {"--help", "-h", "dockfade --screen 1x1 --help"}) {
+        auto run = ceemu(arguments);
+        EXPECT_EQ(run.exitCode, 0) << arguments << "\n" << run.output;
+        EXPECT_NE(run.output.find("usage: ceemu hueprobe"), std::string::npos) << run.output;
+        EXPECT_NE(run.output.find("expect-pixel X Y RRGGBB"), std::string::npos) << run.output;
+    }
+}
+
 TEST_F(CeemuRunTest, BadScenarioLineIsNamedAndNothingRuns) {
     auto script = writeScript("wait\nshot first.png\ntap 10\n");
     auto run = ceemu("hueprobe --headless --script " + script);
