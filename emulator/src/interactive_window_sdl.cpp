@@ -63,9 +63,13 @@ int runInteractive(Handheld& handheld, const std::vector<ScenarioLine>* script, 
             ScenarioRunner runner(handheld, std::cout, std::cerr);
             scriptResult = runner.run(*script);
             scriptDone = true;
+            std::cout << "scenario ended; close the window to quit" << std::endl;
         });
     }
 
+    // From here this thread only draws the screen and feeds the pen; it must
+    // not count as a busy emulated thread when the scenario waits for idle.
+    handheld.device().releaseCurrentThread();
     auto& screen = handheld.device().get<ce::Screen>();
     bool running = true;
     bool penDown = false;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <thread>
 
 namespace {
 
@@ -133,6 +134,22 @@ TEST(DeviceTest, AdoptedThreadsGetTheirOwnRecords) {
     other.join();
     EXPECT_NE(mainId, otherId);
     EXPECT_EQ(device.currentThread().id(), mainId);
+}
+
+// A front end's own thread, once released, no longer keeps the device busy.
+TEST(DeviceTest, ReleasedHostThreadNoLongerCountsAsBusy) {
+    Device device;
+    DWORD firstId = device.currentThread().id();  // adopted and running
+    auto idleSeenByAnotherThread = [&] {
+        bool idle = false;
+        std::thread observer([&] { idle = device.waitForIdle(std::chrono::milliseconds(200)); });
+        observer.join();
+        return idle;
+    };
+    EXPECT_FALSE(idleSeenByAnotherThread());
+    device.releaseCurrentThread();
+    EXPECT_TRUE(idleSeenByAnotherThread());
+    EXPECT_NE(device.currentThread().id(), firstId) << "a later call adopts the thread afresh";
 }
 
 }  // namespace

@@ -6,7 +6,9 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <csignal>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -150,6 +152,44 @@ TEST_F(CeemuRunTest, MissingDisplayIsAClearErrorNotACrash) {
     auto run = ceemu("hueprobe");  // no --headless and no display
     EXPECT_EQ(run.exitCode, 2) << run.output;
     EXPECT_NE(run.output.find("--headless"), std::string::npos) << run.output;
+}
+
+// The desktop-window front end, on SDL's display-less video driver: the
+// scenario runs beside the window's event loop (waits see the device idle),
+// and closing the window (SDL turns SIGTERM into a close) ends ceemu with the
+// scenario's result.
+TEST_F(CeemuRunTest, ScenarioRunsInTheDesktopWindowUntilItIsClosed) {
+    auto script = writeScript(
+        "wait\ntap-text Start Check\nwait\nexpect-pixel 120 160 0000FF\nshot done.png\n");
+    std::string command = "cd '" + folder_.string() + "' && exec env SDL_VIDEODRIVER=dummy '" CEEMU_PATH
+                          "' hueprobe --script " + script + " > output.txt 2>&1";
+    pid_t child = fork();
+    ASSERT_NE(child, -1);
+    if (child == 0) {
+        execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    // The scenario's last line leaves done.png; until then ceemu keeps running.
+    auto shot = folder_ / "done.png";
+    int status = 0;
+    bool ended = false;
+    for (int poll = 0; poll < 600 && !std::filesystem::exists(shot); ++poll) {
+        if (waitpid(child, &status, WNOHANG) == child) {
+            ended = true;
+            break;
+        }
+        usleep(100 * 1000);
+    }
+    EXPECT_FALSE(ended) << "ceemu ended before its window was closed";
+    EXPECT_TRUE(std::filesystem::exists(shot));
+    if (!ended) {
+        kill(child, SIGTERM);
+        waitpid(child, &status, 0);
+    }
+    std::ifstream outputFile(folder_ / "output.txt");
+    std::string output((std::istreambuf_iterator<char>(outputFile)), std::istreambuf_iterator<char>());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << output;
+    EXPECT_EQ(output.find("did not become idle"), std::string::npos) << output;
 }
 
 }  // namespace

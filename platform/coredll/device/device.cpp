@@ -121,6 +121,14 @@ EmulatedThread& Device::currentThreadLocked() {
     return thread;
 }
 
+void Device::releaseCurrentThread() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (tBinding.device != this || tBinding.generation != generation_ || !tBinding.thread) return;
+    threadFinishedLocked(*tBinding.thread);
+    tBinding = {};
+    tAdoptedExit.binding = {};
+}
+
 EmulatedThread* Device::findThreadLocked(DWORD id) {
     for (auto& thread : threads_)
         if (thread->id() == id) return thread.get();

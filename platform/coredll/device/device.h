@@ -102,6 +102,12 @@ public:
     // reason when the threads are deadlocked or still busy after realLimit.
     bool waitForIdle(std::chrono::milliseconds realLimit = std::chrono::seconds(20), std::string* reason = nullptr);
 
+    // The calling host thread stops being an emulated thread, as if it had
+    // ended, so that idle detection no longer waits for it. A front end calls
+    // this before it turns to work of its own (a desktop window's event
+    // loop). A later platform call from it adopts it afresh.
+    void releaseCurrentThread();
+
     // Called, lock held, on the ending thread when a process's last thread ends.
     std::function<void(EmulatedProcess&)> onProcessExit;
 
