@@ -52,11 +52,19 @@ void Event::pulseLocked(Device& device) {
 
 namespace {
 
-// The event behind a handle, or null with ERROR_INVALID_HANDLE. Lock held.
-std::shared_ptr<Event> eventOrError(Device& device, HANDLE handle) {
+// Applies change(event, device) to the event behind handle under the device
+// lock; FALSE with ERROR_INVALID_HANDLE when the handle is not an event.
+template <typename Change>
+BOOL changeEvent(HANDLE handle, Change change) {
+    Device& device = Device::current();
+    std::lock_guard<std::mutex> lock(device.mutex());
     auto event = device.get<HandleTable>().lookupAsLocked<Event>(handle);
-    if (!event) setLastErrorLocked(device, ERROR_INVALID_HANDLE);
-    return event;
+    if (!event) {
+        setLastErrorLocked(device, ERROR_INVALID_HANDLE);
+        return FALSE;
+    }
+    change(*event, device);
+    return TRUE;
 }
 
 }  // namespace
@@ -100,30 +108,15 @@ extern "C" HANDLE WINAPI OpenEventW(DWORD, BOOL, LPCWSTR lpName) {
 
 // SetEvent: wakes the threads waiting on the event.
 extern "C" BOOL WINAPI SetEvent(HANDLE hEvent) {
-    Device& device = Device::current();
-    std::lock_guard<std::mutex> lock(device.mutex());
-    auto event = ce::eventOrError(device, hEvent);
-    if (!event) return FALSE;
-    event->setLocked(device);
-    return TRUE;
+    return ce::changeEvent(hEvent, [](Event& event, Device& device) { event.setLocked(device); });
 }
 
 // ResetEvent: never wakes anyone.
 extern "C" BOOL WINAPI ResetEvent(HANDLE hEvent) {
-    Device& device = Device::current();
-    std::lock_guard<std::mutex> lock(device.mutex());
-    auto event = ce::eventOrError(device, hEvent);
-    if (!event) return FALSE;
-    event->resetLocked();
-    return TRUE;
+    return ce::changeEvent(hEvent, [](Event& event, Device&) { event.resetLocked(); });
 }
 
 // PulseEvent: releases the current waiters (one if auto-reset) and leaves the event reset.
 extern "C" BOOL WINAPI PulseEvent(HANDLE hEvent) {
-    Device& device = Device::current();
-    std::lock_guard<std::mutex> lock(device.mutex());
-    auto event = ce::eventOrError(device, hEvent);
-    if (!event) return FALSE;
-    event->pulseLocked(device);
-    return TRUE;
+    return ce::changeEvent(hEvent, [](Event& event, Device& device) { event.pulseLocked(device); });
 }
