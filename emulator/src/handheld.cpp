@@ -14,7 +14,6 @@
 #include <algorithm>
 #include <cctype>
 #include <mutex>
-#include <set>
 
 #ifndef HUEPROBE_IMAGE
 #define HUEPROBE_IMAGE ""
@@ -29,6 +28,9 @@
 namespace ceemu {
 
 namespace {
+
+// Where the program lives on the emulated device.
+const std::u16string kProgramPath = u"\\Windows\\Hueprobe.exe";
 
 std::string lowercase(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
@@ -60,7 +62,9 @@ public:
             std::function<void(int)> listener;
             {
                 std::lock_guard<std::mutex> lock(listenerMutex_);
-                if (!programs_.count(process.id())) return;
+                // Known by its image, not by an id noted after the start: a
+                // copy may end before start() has even returned.
+                if (process.imagePath() != kProgramPath) return;
                 listener = exitListener_;
             }
             if (listener) listener(static_cast<int>(process.exitCode));
@@ -135,13 +139,10 @@ public:
         }
         auto& launcher = device_->get<ce::ProcessLauncher>();
         std::lock_guard<std::mutex> lock(startMutex_);
-        DWORD id = launcher.start(HUEPROBE_IMAGE, u"\\Windows\\Hueprobe.exe", u"");
-        if (id == 0) {
+        if (launcher.start(HUEPROBE_IMAGE, kProgramPath, u"") == 0) {
             *error = "cannot start Hueprobe: " + launcher.lastFailure();
             return false;
         }
-        std::lock_guard<std::mutex> listenerLock(listenerMutex_);
-        programs_.insert(id);
         return true;
     }
 
@@ -227,7 +228,6 @@ private:
     std::unique_ptr<ce::shell::WindowsMobileShell> windowsMobileShell_;
     std::mutex startMutex_;
     std::mutex listenerMutex_;
-    std::set<DWORD> programs_;
     std::function<void(int)> exitListener_;
 };
 
