@@ -1,6 +1,7 @@
 // DefDlgProc around the dialog procedure: the DWL_MSGRESULT convention,
 // colours a dialog procedure chooses, fonts and the remembered focus.
 #include "dialog_fixture.h"
+#include <ostream>
 
 namespace dialog_test {
 namespace {
@@ -16,6 +17,9 @@ struct ResultCase {
     LONG_PTR messageResult;
     LRESULT expected;
 };
+
+// Names the case in test listings (a byte dump would show addresses).
+void PrintTo(const ResultCase& c, std::ostream* out) { *out << c.name; }
 
 class MessageResultTest : public DialogTest, public ::testing::WithParamInterface<ResultCase> {};
 

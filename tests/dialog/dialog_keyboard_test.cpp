@@ -3,6 +3,7 @@
 #include "dialog_fixture.h"
 
 #include <vector>
+#include <ostream>
 
 namespace dialog_test {
 namespace {
@@ -55,6 +56,9 @@ struct EnterCase {
     bool focusOnPushButton;
     WORD expectedCommand;
 };
+
+// Names the case in test listings (a byte dump would show addresses).
+void PrintTo(const EnterCase& c, std::ostream* out) { *out << c.name; }
 
 class EnterKeyTest : public DialogKeyboardTest, public ::testing::WithParamInterface<EnterCase> {};
 

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 #include <vector>
+#include <ostream>
 
 namespace dialog_test {
 namespace {
@@ -38,6 +39,9 @@ struct FontCase {
     WORD pointSize;
     SIZE baseUnits;
 };
+
+// Names the case in test listings (a byte dump would show addresses).
+void PrintTo(const FontCase& c, std::ostream* out) { *out << c.pointSize << " point"; }
 
 class DialogFontTest : public DialogTest, public ::testing::WithParamInterface<FontCase> {};
 
@@ -96,6 +100,9 @@ struct PlacementCase {
     DWORD style;
     POINT expectedTopLeft;  // screen pixels, owner at (30, 40) with no caption
 };
+
+// Names the case in test listings (a byte dump would show addresses).
+void PrintTo(const PlacementCase& c, std::ostream* out) { *out << c.name; }
 
 class DialogPlacementTest : public DialogTest, public ::testing::WithParamInterface<PlacementCase> {};
 
@@ -163,6 +170,9 @@ struct FirstMessagesCase {
     bool setFont;
     std::vector<LoggedMessage> expected;
 };
+
+// Names the case in test listings (a byte dump would show addresses).
+void PrintTo(const FirstMessagesCase& c, std::ostream* out) { *out << c.name; }
 
 class FirstMessagesTest : public DialogTest, public ::testing::WithParamInterface<FirstMessagesCase> {};
 

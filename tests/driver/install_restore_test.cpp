@@ -8,6 +8,7 @@
 #include <subclass_procedures.h>
 
 #include <thread>
+#include <ostream>
 
 using namespace driver_test;
 
@@ -36,6 +37,9 @@ struct OverlapCase {
     bool desktopHooked;
     bool anchorHooked;
 };
+
+// Names the case in test listings (a byte dump would show addresses).
+void PrintTo(const OverlapCase& c, std::ostream* out) { *out << "restore after step " << c.restoreAfterStep; }
 
 class RestoreDuringInstallation : public DriverTest, public ::testing::WithParamInterface<OverlapCase> {
 protected:

@@ -2,6 +2,7 @@
 #include "devicemanager/registry_file.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace {
 
@@ -53,6 +54,9 @@ struct MalformedCase {
     const char* text;
     const char* error;
 };
+
+// Names the case in test listings (a byte dump would show addresses).
+void PrintTo(const MalformedCase& c, std::ostream* out) { *out << c.error; }
 
 class MalformedRegistryFile : public ::testing::TestWithParam<MalformedCase> {};
 

@@ -6,6 +6,7 @@
 #include <dockfade_control_codes.h>
 
 #include <atomic>
+#include <ostream>
 
 using namespace driver_test;
 
@@ -88,6 +89,9 @@ struct ActivateCase {
     WPARAM wParam;
     bool laysOut;
 };
+
+// Names the case in test listings (a byte dump would show addresses).
+void PrintTo(const ActivateCase& c, std::ostream* out) { *out << "wParam " << c.wParam; }
 
 class DesktopActivation : public SubclassProcedures, public ::testing::WithParamInterface<ActivateCase> {};
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <ostream>
 
 namespace {
 
@@ -67,6 +68,9 @@ struct BadLine {
     const char* line;
     const char* messagePart;
 };
+
+// Names the case in test listings (a byte dump would show addresses).
+void PrintTo(const BadLine& c, std::ostream* out) { *out << c.line; }
 
 class ScenarioBadLineTest : public ::testing::TestWithParam<BadLine> {};
 

@@ -10,6 +10,7 @@
 
 #include <atomic>
 #include <vector>
+#include <ostream>
 
 namespace {
 
@@ -19,6 +20,9 @@ struct EventCase {
     BOOL initiallySet;
     std::vector<DWORD> pollResults;  // successive zero-timeout waits
 };
+
+// Names the case in test listings (a byte dump would show addresses).
+void PrintTo(const EventCase& c, std::ostream* out) { *out << c.what; }
 
 class EventModes : public testing::TestWithParam<EventCase> {};
 
@@ -133,6 +137,9 @@ struct PulseCase {
     int released;
     LPTHREAD_START_ROUTINE waiter;
 };
+
+// Names the case in test listings (a byte dump would show addresses).
+void PrintTo(const PulseCase& c, std::ostream* out) { *out << c.what; }
 
 class PulseModes : public testing::TestWithParam<PulseCase> {};
 

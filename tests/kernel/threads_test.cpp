@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <ostream>
 
 namespace {
 
@@ -29,6 +30,9 @@ struct ExitCase {
     LPTHREAD_START_ROUTINE body;
     DWORD code;
 };
+
+// Names the case in test listings (a byte dump would show addresses).
+void PrintTo(const ExitCase& c, std::ostream* out) { *out << c.what; }
 
 class ThreadExitCodes : public testing::TestWithParam<ExitCase> {};
 

@@ -2,6 +2,7 @@
 
 #include <aygshell.h>
 #include <aygshell/input_panel.h>
+#include <ostream>
 
 using namespace shell_test;
 
@@ -14,6 +15,9 @@ struct SizingCase {
     bool panelRaised;
     RECT expected;
 };
+
+// Names the case in test listings (a byte dump would show addresses).
+void PrintTo(const SizingCase& c, std::ostream* out) { *out << c.name; }
 
 // 240 x 320 screen: taskbar 26 px at the top, menu bar 26 px at the bottom,
 // input panel 80 px above the menu bar.
