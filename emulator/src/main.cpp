@@ -20,7 +20,7 @@ int badUsage(const std::string& message) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+static int runCeemu(int argc, char** argv) {
     auto parsed = ceemu::parseCommandLine(argc - 1, argv + 1);
     if (auto* message = std::get_if<std::string>(&parsed)) return badUsage(*message);
     auto commandLine = std::get<ceemu::CommandLine>(parsed);
@@ -36,6 +36,9 @@ int main(int argc, char** argv) {
     if (!commandLine.scriptFile.empty()) {
         std::ifstream file(commandLine.scriptFile);
         if (!file) return badUsage("cannot read the script '" + commandLine.scriptFile + "'");
+        std::error_code ignored;
+        if (std::filesystem::is_directory(commandLine.scriptFile, ignored))
+            return badUsage("the script '" + commandLine.scriptFile + "' is a folder, not a file");
         std::ostringstream text;
         text << file.rdbuf();
         scriptText = text.str();
@@ -58,6 +61,10 @@ int main(int argc, char** argv) {
         lines = std::get<std::vector<ceemu::ScenarioLine>>(scenario);
     }
 
+    // A log that cannot be written is a wrong option, found before booting.
+    if (!commandLine.handheld.debugLogFile.empty() && !std::ofstream(commandLine.handheld.debugLogFile, std::ios::app))
+        return badUsage("cannot write the debug log '" + commandLine.handheld.debugLogFile + "'");
+
     std::string error;
     auto handheld = ceemu::Handheld::boot(commandLine.handheld, &error);
     if (!handheld) {
@@ -72,7 +79,11 @@ int main(int argc, char** argv) {
 
     int result = ceemu::kScenarioPassed;
     if (commandLine.headless) {
-        if (!shotFolder.empty()) std::filesystem::create_directories(shotFolder);
+        if (!shotFolder.empty()) {
+            std::error_code folderError;
+            std::filesystem::create_directories(shotFolder, folderError);
+            if (folderError) return badUsage("cannot make the folder '" + shotFolder + "': " + folderError.message());
+        }
         ceemu::ScenarioRunner runner(*handheld, std::cout, std::cerr, shotFolder);
         result = runner.run(lines);
         if (!shotFolder.empty())
@@ -83,4 +94,14 @@ int main(int argc, char** argv) {
     }
     handheld.reset();
     return result;
+}
+
+int main(int argc, char** argv) {
+    // Last resort: whatever escapes is reported, never an abort with a core.
+    try {
+        return runCeemu(argc, argv);
+    } catch (const std::exception& failure) {
+        std::cerr << "ceemu: stopped by an unexpected error: " << failure.what() << "\n";
+        return ceemu::kExpectationFailed;
+    }
 }

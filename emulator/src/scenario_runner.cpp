@@ -98,8 +98,13 @@ bool ScenarioRunner::runLine(const ScenarioLine& line) {
             } else if constexpr (std::is_same_v<T, ShotStep>) {
                 std::string error;
                 std::string path = shotPath(step.file);
-                if (auto parent = std::filesystem::path(path).parent_path(); !parent.empty())
-                    std::filesystem::create_directories(parent);
+                if (auto parent = std::filesystem::path(path).parent_path(); !parent.empty()) {
+                    std::error_code folderError;
+                    std::filesystem::create_directories(parent, folderError);
+                    if (folderError)
+                        return fail(line, "cannot make the folder '" + parent.string() +
+                                              "' for the screenshot: " + folderError.message());
+                }
                 if (!handheld_.screenshot(path, &error)) return fail(line, "cannot write screenshot: " + error);
                 return true;
             } else if constexpr (std::is_same_v<T, ExpectPixelStep>) {

@@ -56,7 +56,9 @@ TEST_F(CeemuRunTest, BadUsageExitsWithTwoAndSaysWhy) {
                  {"toaster --headless", "unknown device 'toaster'"},
                  {"hueprobe --headless --screen 0x0", "--screen needs WxH"},
                  {"hueprobe --headless --bogus", "unknown option '--bogus'"},
-                 {"hueprobe --headless --script /nonexistent/scenario.txt", "cannot read the script"}};
+                 {"hueprobe --headless --script /nonexistent/scenario.txt", "cannot read the script"},
+                 {"hueprobe --headless --script .", "is a folder, not a file"},
+                 {"hueprobe --headless --debug-log /nonexistent-folder/inside/trace.log", "cannot write the debug log"}};
     for (const auto& test : cases) {
         auto run = ceemu(test.arguments);
         EXPECT_EQ(run.exitCode, 2) << test.arguments << "\n" << run.output;
@@ -79,6 +81,15 @@ TEST_F(CeemuRunTest, BadScenarioLineIsNamedAndNothingRuns) {
     EXPECT_EQ(run.exitCode, 2) << run.output;
     EXPECT_NE(run.output.find(":3:"), std::string::npos) << run.output;
     EXPECT_FALSE(std::filesystem::exists(folder_ / "first.png"));
+}
+
+TEST_F(CeemuRunTest, ScreenshotThatCannotBeWrittenFailsItsLine) {
+    // The folder named for the shot is the scenario file itself.
+    auto script = writeScript("wait\nshot scenario.txt/inside/shot.png\n");
+    auto run = ceemu("hueprobe --headless --script " + script);
+    EXPECT_EQ(run.exitCode, 1) << run.output;
+    EXPECT_NE(run.output.find("line 2"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("cannot make the folder"), std::string::npos) << run.output;
 }
 
 TEST_F(CeemuRunTest, FailedExpectationExitsWithOneAndNamesTheLine) {
