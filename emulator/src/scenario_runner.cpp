@@ -33,11 +33,36 @@ const WindowLine* topmostVisibleWithText(const std::vector<WindowLine>& lines, c
     return nullptr;
 }
 
+// A window text as it goes between the listing's quotes: one line, and a
+// quote or backslash in it cannot be mistaken for the end of the text.
+std::string quotedText(const std::string& text) {
+    std::string quoted;
+    for (unsigned char c : text) {
+        switch (c) {
+        case '"': quoted += "\\\""; break;
+        case '\\': quoted += "\\\\"; break;
+        case '\t': quoted += "\\t"; break;
+        case '\n': quoted += "\\n"; break;
+        case '\r': quoted += "\\r"; break;
+        default:
+            if (c < 0x20 || c == 0x7F) {
+                const char* digits = "0123456789ABCDEF";
+                quoted += "\\x";
+                quoted += digits[c >> 4];
+                quoted += digits[c & 0xF];
+            } else {
+                quoted += static_cast<char>(c);
+            }
+        }
+    }
+    return quoted;
+}
+
 }  // namespace
 
 std::string formatWindowLine(const WindowLine& line) {
     std::string text(static_cast<std::size_t>(line.depth) * 2, ' ');
-    text += line.className + " \"" + line.text + "\" (" + std::to_string(line.rect.left) + "," +
+    text += line.className + " \"" + quotedText(line.text) + "\" (" + std::to_string(line.rect.left) + "," +
             std::to_string(line.rect.top) + "," + std::to_string(line.rect.right) + "," +
             std::to_string(line.rect.bottom) + ") " + (line.visible ? "visible" : "hidden") + " " +
             (line.enabled ? "enabled" : "disabled");

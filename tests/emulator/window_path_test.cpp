@@ -49,4 +49,12 @@ TEST(WindowPathTest, ListingLineFormat) {
     EXPECT_EQ(formatWindowLine(lines[5]), "MenuBar \"\" (0,294,240,320) hidden enabled [menubar]");
 }
 
+// Each window stays on one line whatever its text holds.
+TEST(WindowPathTest, ListingEscapesTextThatWouldBreakTheLine) {
+    WindowLine line{handle(1), 0, "Bar", "Left\tRight \"quoted\" C:\\ two\nlines\x01", {0, 0, 1, 1},
+                    true, true, false, false};
+    EXPECT_EQ(formatWindowLine(line),
+              "Bar \"Left\\tRight \\\"quoted\\\" C:\\\\ two\\nlines\\x01\" (0,0,1,1) visible enabled");
+}
+
 }  // namespace
