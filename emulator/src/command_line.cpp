@@ -1,6 +1,6 @@
 #include "command_line.h"
 
-#include <charconv>
+#include "scenario.h"
 
 namespace ceemu {
 
@@ -42,21 +42,6 @@ const char* const kHelp =
     "exit codes: 0 the scenario ran to its end, 1 an expectation failed or the\n"
     "device got stuck, 2 bad usage or a bad scenario line.\n";
 
-namespace {
-
-bool parseSize(const std::string& text, int& width, int& height) {
-    auto x = text.find('x');
-    if (x == std::string::npos) return false;
-    auto parse = [](const std::string& digits, int& value) {
-        auto [ptr, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-        return ec == std::errc() && ptr == digits.data() + digits.size() && !digits.empty();
-    };
-    return parse(text.substr(0, x), width) && parse(text.substr(x + 1), height) && width >= 1 && height >= 1 &&
-           width <= 4096 && height <= 4096;
-}
-
-}  // namespace
-
 std::variant<CommandLine, std::string> parseCommandLine(int argc, const char* const* argv) {
     CommandLine result;
     for (int i = 0; i < argc; ++i) {
@@ -91,7 +76,7 @@ std::variant<CommandLine, std::string> parseCommandLine(int argc, const char* co
         } else if (option == "--screen") {
             auto size = value("--screen");
             if (!size) return std::string("--screen needs a size, for example --screen 240x320");
-            if (!parseSize(*size, result.handheld.screenWidth, result.handheld.screenHeight))
+            if (!parseScreenSize(*size, result.handheld.screenWidth, result.handheld.screenHeight))
                 return "--screen needs WxH from 1x1 to 4096x4096, got '" + *size + "'";
         } else if (option == "--script") {
             auto file = value("--script");

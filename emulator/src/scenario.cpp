@@ -137,11 +137,8 @@ std::variant<std::optional<Step>, std::string> parseScenarioLine(const std::stri
     }
     if (verb == "screen") {
         if (auto error = expectArguments(words, 1, "screen WxH"); !error.empty()) return error;
-        auto x = words[1].find('x');
         ScreenStep step{0, 0};
-        if (x == std::string::npos || !parseInteger(words[1].substr(0, x), step.width) ||
-            !parseInteger(words[1].substr(x + 1), step.height) || step.width < 1 || step.height < 1 ||
-            step.width > 4096 || step.height > 4096)
+        if (!parseScreenSize(words[1], step.width, step.height))
             return "'screen' needs a size WxH from 1x1 to 4096x4096, got '" + words[1] + "'";
         return std::optional<Step>(step);
     }
@@ -150,6 +147,13 @@ std::variant<std::optional<Step>, std::string> parseScenarioLine(const std::stri
         return std::optional<Step>(UnloadStep{words[1]});
     }
     return "unknown scenario command '" + verb + "'";
+}
+
+bool parseScreenSize(const std::string& text, int& width, int& height) {
+    auto x = text.find_first_of("xX");
+    if (x == std::string::npos) return false;
+    return parseInteger(text.substr(0, x), width) && parseInteger(text.substr(x + 1), height) && width >= 1 &&
+           height >= 1 && width <= 4096 && height <= 4096;
 }
 
 std::variant<std::vector<ScenarioLine>, ParseError> parseScenario(std::istream& input) {

@@ -66,6 +66,10 @@ struct ParseError {
     std::string message;
 };
 
+// A screen size "WxH" (an upper-case X too), each side 1 to 4096 pixels, as
+// --screen and the screen line take it.
+bool parseScreenSize(const std::string& text, int& width, int& height);
+
 // Parses a whole scenario; '#' starts a comment, blank lines are skipped.
 // Returns the first error instead when a line is not understood.
 std::variant<std::vector<ScenarioLine>, ParseError> parseScenario(std::istream& input);

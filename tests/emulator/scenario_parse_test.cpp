@@ -130,4 +130,23 @@ TEST(CommandLineTest, RejectsWhatItDoesNotKnow) {
     }
 }
 
+// One reading of a screen size, for --screen and the screen line alike.
+TEST(ScreenSizeTest, AcceptsWxHWithinTheLimitsOnly) {
+    struct Case {
+        const char* text;
+        bool accepted;
+        int width = 0, height = 0;
+    } cases[] = {{"240x320", true, 240, 320}, {"480X640", true, 480, 640}, {"1x1", true, 1, 1},
+                 {"4096x4096", true, 4096, 4096}, {"0x5", false}, {"4097x10", false}, {"x320", false},
+                 {"240x", false}, {"240x320x1", false}, {"-1x5", false}, {" 240x320", false}, {"240*320", false}};
+    for (const auto& test : cases) {
+        int width = -1, height = -1;
+        EXPECT_EQ(parseScreenSize(test.text, width, height), test.accepted) << test.text;
+        if (test.accepted) {
+            EXPECT_EQ(width, test.width) << test.text;
+            EXPECT_EQ(height, test.height) << test.text;
+        }
+    }
+}
+
 }  // namespace
