@@ -83,15 +83,6 @@ TEST_F(CeemuRunTest, BadScenarioLineIsNamedAndNothingRuns) {
     EXPECT_FALSE(std::filesystem::exists(folder_ / "first.png"));
 }
 
-TEST_F(CeemuRunTest, ScreenshotThatCannotBeWrittenFailsItsLine) {
-    // The folder named for the shot is the scenario file itself.
-    auto script = writeScript("wait\nshot scenario.txt/inside/shot.png\n");
-    auto run = ceemu("hueprobe --headless --script " + script);
-    EXPECT_EQ(run.exitCode, 1) << run.output;
-    EXPECT_NE(run.output.find("line 2"), std::string::npos) << run.output;
-    EXPECT_NE(run.output.find("cannot make the folder"), std::string::npos) << run.output;
-}
-
 TEST_F(CeemuRunTest, FailedExpectationExitsWithOneAndNamesTheLine) {
     auto script = writeScript(
         "wait\n"
@@ -99,13 +90,16 @@ TEST_F(CeemuRunTest, FailedExpectationExitsWithOneAndNamesTheLine) {
         "wait\n"
         "expect-pixel 5 5 0000FF\n"
         "expect-pixel 5 5 FF0000\n"
-        "tap-text Nothing Like This\n");
+        "tap-text Nothing Like This\n"
+        "shot scenario.txt/inside/shot.png\n");  // its folder would be the scenario file
     auto run = ceemu("hueprobe --headless --script " + script);
     EXPECT_EQ(run.exitCode, 1) << run.output;
     EXPECT_EQ(run.output.find("line 4"), std::string::npos) << run.output;
     EXPECT_NE(run.output.find("line 5"), std::string::npos) << run.output;
     EXPECT_NE(run.output.find("0000FF, expected FF0000"), std::string::npos) << run.output;
     EXPECT_NE(run.output.find("line 6"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("line 7"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("cannot make the folder"), std::string::npos) << run.output;
 }
 
 TEST_F(CeemuRunTest, SecondCopyEndsAtOnceWithMinusOneAndTheFirstGoesOn) {
