@@ -16,9 +16,13 @@ struct ExtraSlot {
     size_t size = 0;
 };
 
-ExtraSlot extraSlot(Window& window, int index) {
+// Sets ERROR_INVALID_INDEX when the index is outside. Lock held.
+ExtraSlot extraSlotOrError(WindowManager& manager, Window& window, int index) {
     size_t size = window.extraBytes.size();
-    if (index < 0 || static_cast<size_t>(index) + sizeof(LONG) > size) return {};
+    if (index < 0 || static_cast<size_t>(index) + sizeof(LONG) > size) {
+        manager.setErrorLocked(ERROR_INVALID_INDEX);
+        return {};
+    }
     size_t slotSize = static_cast<size_t>(index) + sizeof(LONG_PTR) <= size ? sizeof(LONG_PTR) : sizeof(LONG);
     return {window.extraBytes.data() + index, slotSize};
 }
@@ -68,11 +72,8 @@ LONG_PTR WindowManager::getWindowLong(HWND handle, int index) {
     default:
         break;
     }
-    ExtraSlot slot = extraSlot(*window, index);
-    if (!slot.size) {
-        setErrorLocked(ERROR_INVALID_INDEX);
-        return 0;
-    }
+    ExtraSlot slot = extraSlotOrError(*this, *window, index);
+    if (!slot.size) return 0;
     return readSlot(slot);
 }
 
@@ -118,11 +119,8 @@ LONG_PTR WindowManager::setWindowLong(HWND handle, int index, LONG_PTR value) {
     default:
         break;
     }
-    ExtraSlot slot = extraSlot(*window, index);
-    if (!slot.size) {
-        setErrorLocked(ERROR_INVALID_INDEX);
-        return 0;
-    }
+    ExtraSlot slot = extraSlotOrError(*this, *window, index);
+    if (!slot.size) return 0;
     previous = readSlot(slot);
     writeSlot(slot, value);
     return previous;
